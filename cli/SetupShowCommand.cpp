@@ -1,0 +1,26 @@
+#include "Cli.h"
+
+#include <iostream>
+#include <memory>
+
+#include "AppState.h"
+#include "settings/Defaults.h"
+#include "settings/SetupFile.h"
+
+namespace corv::cli {
+
+// Reads FILE over the defaults and prints the setup file that would be written.
+int SetupShowCommand(CliContext& ctx) {
+    if (ctx.args.size() != 1) {
+        ctx.err << "corvandell-cli: usage: setup-show FILE\n";
+        return kExitUsage;
+    }
+    auto state = std::make_unique<AppState>();
+    SetDefaults(*state, ctx.executable);
+    ReadSetupFile(*state, ctx.args[0]);
+    WriteSetupText(*state, ctx.out);
+    ctx.out.flush();
+    return kExitOk;
+}
+
+}  // namespace corv::cli

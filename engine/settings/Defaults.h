@@ -1,0 +1,31 @@
+#pragma once
+// Start-up defaults of every setting, the program and help folders, and the per-kind
+// captions.
+
+#include <array>
+#include <filesystem>
+#include <string>
+
+#include "AppState.h"
+
+namespace corv {
+
+// The name of the automatic setup file in the program folder.
+inline constexpr const char* kAutoSetupName = "$VM3bk$.&&&";
+
+// Writes every default into the state; the folders come from the executable's path.
+void SetDefaults(AppState& state, const std::filesystem::path& executable);
+
+// The folder of the running executable (ProgramFolder).
+[[nodiscard]] std::filesystem::path ProgramFolderOf(const std::filesystem::path& executable);
+
+// The path of the automatic setup file: ProgramFolder / "$VM3bk$.&&&".
+[[nodiscard]] std::filesystem::path AutoSetupPath(const AppState& state);
+
+// The main dialog's caption for an analysis kind.
+[[nodiscard]] std::string MainDialogCaption(int kind);
+
+// The default captions of the three channels for an analysis kind.
+[[nodiscard]] std::array<std::string, kChannelCount> DefaultCaptions(int kind);
+
+}  // namespace corv
