@@ -1,0 +1,54 @@
+#pragma once
+// The script language of `corvandell-cli run`: one command per line, words separated by
+// blanks, '#' starts a comment. Each subsystem adds its verbs to the table.
+
+#include <filesystem>
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+#include "Json.h"
+
+namespace corv {
+struct AppState;
+class RecordingUiPort;
+}  // namespace corv
+
+namespace corv::cli {
+
+struct ScriptContext {
+    AppState& state;
+    RecordingUiPort& ui;
+    std::ostream& out;
+};
+
+struct Verb {
+    const char* name;
+    const char* usage;  // the arguments, e.g. "C FROM TO"
+    size_t minArgs;
+    size_t maxArgs;
+    void (*fn)(ScriptContext& ctx, const std::vector<std::string>& args);
+};
+
+// The words of a script line, without the comment; empty for blank lines.
+[[nodiscard]] std::vector<std::string> SplitScriptLine(const std::string& line);
+
+// Every verb the script knows.
+[[nodiscard]] const std::vector<Verb>& ScriptVerbs();
+
+// The verbs of each subsystem.
+void AddFileVerbs(std::vector<Verb>& verbs);
+
+// Runs one script line: prints its result or an error event; never throws for a failing
+// command (conversion, range and I/O errors are reported and the script goes on).
+void RunScriptLine(ScriptContext& ctx, const std::vector<std::string>& words);
+
+// Prints one JSON object as a line.
+void PrintJson(std::ostream& out, const JsonObject& o);
+
+// Shared argument parsing: a channel number 0..2, an integer, a time in ms.
+[[nodiscard]] int ChannelArg(const std::string& text);
+[[nodiscard]] int32_t IntArg(const std::string& text);
+[[nodiscard]] double TimeArg(const std::string& text);
+
+}  // namespace corv::cli

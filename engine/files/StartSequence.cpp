@@ -1,0 +1,83 @@
+#include "files/StartSequence.h"
+
+#include <algorithm>
+#include <filesystem>
+
+#include "AppState.h"
+#include "core/Times.h"
+#include "core/UiPort.h"
+#include "files/BinaryChannel.h"
+#include "files/StartPreparation.h"
+#include "files/TextImport.h"
+
+namespace corv {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// A relative input name that does not exist from the working folder is looked up beside
+// the setup file, so a recording and its setup file can be moved together.
+void ResolveInputNames(AppState& state) {
+    const fs::path setupFolder = fs::path(state.folders.SetupPath).parent_path();
+    if (setupFolder.empty()) return;
+    for (auto& r : state.store.Channel) {
+        const fs::path name(r.NameIn);
+        std::error_code ec;
+        if (r.NameIn.empty() || name.is_absolute() || fs::exists(name, ec)) continue;
+        const fs::path beside = setupFolder / name;
+        if (fs::is_regular_file(beside, ec)) r.NameIn = fs::absolute(beside, ec).string();
+    }
+}
+
+void ResetRunState(AppState& state) {
+    state.ChannelModified.fill(false);
+    state.settings.OutDlmt = '\t';
+    for (auto& r : state.store.Channel) r.CorrSmpDelay = 0;
+}
+
+int LoadChannels(AppState& state, UiPort& ui, const StartHooks& hooks) {
+    int failures = 0;
+    for (int c = 0; c < kChannelCount && failures == 0; ++c) {
+        if (state.store.ChannelPresent[static_cast<size_t>(c)] && hooks.beforeLoad)
+            hooks.beforeLoad(c);
+        failures += state.store.Rec(c).ColumnValue > 0 ? LoadTextChannel(state, ui, c)
+                                                       : LoadBinaryChannel(state, ui, c);
+    }
+    return failures;
+}
+
+double LongestSpan(const ChannelStore& store) {
+    double span = 0;
+    for (int c = 0; c < kChannelCount; ++c)
+        if (store.ChannelPresent[static_cast<size_t>(c)]) {
+            const ChannelRecord& r = store.Rec(c);
+            span = std::max(span, static_cast<double>(r.DataCnt) * r.SampRate);
+        }
+    return span;
+}
+
+}  // namespace
+
+StartOutcome RunStart(AppState& state, UiPort& ui, const StartHooks& hooks) {
+    ResetRunState(state);
+    ResolveInputNames(state);
+    if (!MarkPresentChannels(state)) {
+        ui.Message(" Invalid filename(s)", BoxKind::Error);
+        return StartOutcome::NoChannel;
+    }
+    ReadHeaders(state);
+    if (!CheckStartTimes(state, ui)) return StartOutcome::PrepareFailed;
+    ApplyDelays(state);
+    state.store.OriginTime = StartRefToTime(state.startRef);
+    for (auto& r : state.store.Channel) ScaleFromRange(r);
+    DeriveOutputNames(state);
+    if (LoadChannels(state, ui, hooks) > 0) {
+        ui.Message(" Error. Missing data files.");
+        return StartOutcome::LoadFailed;
+    }
+    state.store.TotalSpan = LongestSpan(state.store);
+    return StartOutcome::Loaded;
+}
+
+}  // namespace corv

@@ -1,0 +1,30 @@
+#pragma once
+// Loading a channel from one column of a text file, with optional automatic scaling.
+
+#include <cstdint>
+#include <string_view>
+
+namespace corv {
+
+struct AppState;
+struct ChannelRecord;
+class UiPort;
+
+// Result codes of ParseColumnValue.
+enum ParseResult : uint8_t {
+    kParsedNumber = 0,   // a number was read
+    kNoValue = 1,        // empty line or field, no such column (blank mode), not a number
+    kTooFewColumns = 2,  // separator-character mode: fewer columns than asked for
+};
+
+// Reads the value of column `column` (counted from 1) of a line. A blank delimiter selects
+// blank-separated mode (runs of blanks and TABs separate columns).
+uint8_t ParseColumnValue(std::string_view line, int32_t column, char delimiter, double& value);
+
+// Derives CoeffA, CoeffB (and CoeffC = 0, Min, Max, yOffset = 0) from LowRng and HighRng.
+void ScaleFromRange(ChannelRecord& r);
+
+// Loads channel c from its text file; returns the failure count 0 or 1.
+int LoadTextChannel(AppState& state, UiPort& ui, int c);
+
+}  // namespace corv
