@@ -1,0 +1,156 @@
+// corvandell-cli run, driven in-process: JSON Lines out, exit codes, Start's messages.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <sstream>
+
+#include "AppState.h"
+#include "Cli.h"
+#include "TestSupport.h"
+#include "settings/Defaults.h"
+#include "settings/SetupFile.h"
+
+namespace corv {
+namespace {
+
+using test::TempDir;
+using test::WriteFile;
+
+struct CliResult {
+    int code;
+    std::string out, err;
+};
+
+CliResult RunCliWith(const std::vector<std::string>& args, const std::string& input = "") {
+    std::istringstream in(input);
+    std::ostringstream out, err;
+    const int code = cli::RunCli(args, "/nonexistent/corvandell-cli", in, out, err);
+    return {code, out.str(), err.str()};
+}
+
+// A setup file with text channels: names[c] empty leaves channel c at its default
+// (a file that does not exist).
+std::string MakeSetup(const TempDir& dir, const std::vector<std::string>& names, int column = 2) {
+    auto state = std::make_unique<AppState>();
+    SetDefaults(*state, "/nonexistent/corvandell");
+    for (size_t c = 0; c < names.size(); ++c) {
+        if (names[c].empty()) continue;
+        ChannelRecord& r = state->store.Rec(static_cast<int>(c));
+        r.NameIn = (dir / names[c]).string();
+        r.ColumnValue = column;
+        r.HeaderText = 1;
+        r.SampRate = 100;
+        r.AutoScale = 'Y';
+    }
+    const auto path = dir / "test.cfg";
+    EXPECT_TRUE(WriteSetupFile(*state, path));
+    return path.string();
+}
+
+TEST(RunCommand, LoadsTextChannelsAndAnswersVerbs) {
+    TempDir dir;
+    WriteFile(dir / "a.txt", "time\tvalue\r\n0\t1.5\r\n0.1\t2.5\r\n0.2\t3.5\r\n");
+    const std::string setup = MakeSetup(dir, {"a.txt"});
+    const auto r = RunCliWith({"run", setup, "-"},
+                              "channels  # all records\n\naxis\nvalues 0 0 3\n"
+                              "values 0 abc 3\nfrobnicate\nvalues 7 0 1\n");
+    EXPECT_EQ(r.code, 0) << r.err;
+    EXPECT_NE(r.out.find("{\"event\":\"start\",\"outcome\":\"loaded\"}"), std::string::npos);
+    EXPECT_NE(r.out.find("\"command\":\"channels\""), std::string::npos);
+    EXPECT_NE(r.out.find("\"DataCnt\":2,"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("\"command\":\"axis\""), std::string::npos);
+    // Automatic scaling maps 1.5 .. 3.5 onto raw 0 .. 65535; index 3 is past the end.
+    EXPECT_NE(r.out.find("\"raw\":[0,32768,65535,0],\"value\":[1.5,"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("\"err\":[0,0,0,-2]"), std::string::npos);
+    // Failing commands report and the script goes on.
+    EXPECT_NE(r.out.find("'abc' is not a valid integer value"), std::string::npos);
+    EXPECT_NE(r.out.find("Unknown command 'frobnicate'"), std::string::npos);
+    EXPECT_NE(r.out.find("Channel 7 is not 0, 1 or 2"), std::string::npos);
+}
+
+TEST(RunCommand, MissingFilesEndStart) {
+    TempDir dir;
+    const std::string setup = MakeSetup(dir, {"missing.txt"});
+    const auto r = RunCliWith({"run", setup, "-"}, "channels\n");
+    EXPECT_EQ(r.code, 1);
+    EXPECT_NE(r.out.find("{\"event\":\"message\",\"text\":\" Invalid filename(s)\"}"),
+              std::string::npos)
+        << r.out;
+    EXPECT_EQ(r.out.find("\"command\":\"channels\""), std::string::npos);
+}
+
+TEST(RunCommand, TooFewColumnsAsksOnceAndAnswersComeFromTheScript) {
+    TempDir dir;
+    WriteFile(dir / "a.txt", "h\n1;2\n3\n4;5\n6\n");
+    auto setupFor = [&] {
+        auto state = std::make_unique<AppState>();
+        SetDefaults(*state, "/nonexistent/corvandell");
+        ChannelRecord& r = state->store.Rec(0);
+        r.NameIn = (dir / "a.txt").string();
+        r.ColumnValue = 2;
+        r.HeaderText = 1;
+        r.InDelimiter = ';';
+        r.SampRate = 10;
+        WriteSetupFile(*state, dir / "semi.cfg");
+        return (dir / "semi.cfg").string();
+    };
+    const std::string setup = setupFor();
+    const std::string question =
+        "{\"event\":\"question\",\"text\":\" Propably wrong column, header,.. . Continue "
+        "anyway?\",\"answer\":";
+
+    const auto no = RunCliWith({"run", setup});
+    EXPECT_EQ(no.code, 1);
+    EXPECT_NE(no.out.find(question + "\"no\"}"), std::string::npos) << no.out;
+    EXPECT_NE(no.out.find("\" Error. Missing data files.\""), std::string::npos);
+
+    const auto yes = RunCliWith({"run", setup, "-"}, "answer yes\nvalues 0 0 1\n");
+    EXPECT_EQ(yes.code, 0) << yes.out;
+    EXPECT_NE(yes.out.find(question + "\"yes\"}"), std::string::npos);
+    // Asked once only, although two lines are short.
+    EXPECT_EQ(yes.out.find(question, yes.out.find(question) + 1), std::string::npos);
+
+    const auto dflt = RunCliWith({"run", "--default-answer", "yes", setup});
+    EXPECT_EQ(dflt.code, 0);
+}
+
+TEST(RunCommand, ExportsAndSavesSetup) {
+    TempDir dir;
+    std::string text = "h\r\n";
+    for (int i = 0; i < 50; ++i) text += std::to_string(i) + "\t" + std::to_string(i * 2) + "\r\n";
+    WriteFile(dir / "a.txt", text);
+    const std::string setup = MakeSetup(dir, {"a.txt"});
+    const std::string script = "export-bin " + (dir / "out.bin").string() + " 0 entire\n" +
+                               "export-bin " + (dir / "part.bin").string() + " 0 1000 2000\n" +
+                               "export-text " + (dir / "out.txt").string() + " 0 0 entire\n" +
+                               "save-setup " + (dir / "saved.cfg").string() + "\n";
+    const auto r = RunCliWith({"run", setup, "-"}, script);
+    EXPECT_EQ(r.code, 0);
+    EXPECT_EQ(r.out.find("\"ok\":false"), std::string::npos) << r.out;
+    // With the header (ReadHeader 'Y' by default): 720 bytes, then samples 10..19.
+    EXPECT_EQ(test::ReadFile(dir / "part.bin").size(), 720u + 2 * 10);
+    EXPECT_FALSE(test::ReadFile(dir / "out.txt").empty());
+    EXPECT_EQ(test::ReadFile(dir / "saved.cfg").rfind("Corvandell Setup File\r\n", 0), 0u);
+}
+
+TEST(RunCommand, UsageErrors) {
+    EXPECT_EQ(RunCliWith({"run"}).code, 2);
+    EXPECT_EQ(RunCliWith({"run", "--default-answer", "maybe", "x.cfg"}).code, 2);
+    EXPECT_EQ(RunCliWith({"run", "/no/such/setup.cfg"}).code, 2);
+    EXPECT_EQ(RunCliWith({"run", "a", "b", "c"}).code, 2);
+    EXPECT_EQ(RunCliWith({"frobnicate"}).code, 2);
+}
+
+TEST(RunCommand, DemoRecordingLoadsBothChannels) {
+    const auto setup = test::SourceDir() / "demo" / "demo.cfg";
+    ASSERT_TRUE(std::filesystem::exists(setup));
+    const auto r = RunCliWith({"run", setup.string(), "-"}, "channels\n");
+    EXPECT_EQ(r.code, 0) << r.out;
+    const auto channels = r.out.substr(r.out.find("\"command\":\"channels\""));
+    EXPECT_NE(channels.find("{\"channel\":0,\"present\":true"), std::string::npos);
+    EXPECT_NE(channels.find("{\"channel\":1,\"present\":true"), std::string::npos);
+    EXPECT_NE(channels.find("{\"channel\":2,\"present\":false"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace corv
