@@ -6,6 +6,7 @@
 #include "AppState.h"
 #include "Script.h"
 #include "core/Errors.h"
+#include "core/RecordingUiPort.h"
 #include "files/ChannelExport.h"
 #include "settings/SetupFile.h"
 
