@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "AppState.h"
+#include "core/Errors.h"
 #include "settings/Defaults.h"
 #include "settings/SetupFile.h"
 
@@ -17,7 +18,12 @@ int SetupShowCommand(CliContext& ctx) {
     }
     auto state = std::make_unique<AppState>();
     SetDefaults(*state, ctx.executable);
-    ReadSetupFile(*state, ctx.args[0]);
+    try {
+        ReadSetupFile(*state, ctx.args[0]);
+    } catch (const IoError& e) {
+        ctx.err << "corvandell-cli: " << e.what() << "\n";
+        return kExitFailed;
+    }
     WriteSetupText(*state, ctx.out);
     ctx.out.flush();
     return kExitOk;

@@ -19,6 +19,10 @@ void SetDefaults(AppState& state, const std::filesystem::path& executable);
 // The folder of the running executable (ProgramFolder).
 [[nodiscard]] std::filesystem::path ProgramFolderOf(const std::filesystem::path& executable);
 
+// The path of the running program: the system's own record of it where there is one,
+// otherwise argv0 made absolute.
+[[nodiscard]] std::filesystem::path RunningExecutable(const char* argv0);
+
 // The path of the automatic setup file: ProgramFolder / "$VM3bk$.&&&".
 [[nodiscard]] std::filesystem::path AutoSetupPath(const AppState& state);
 
