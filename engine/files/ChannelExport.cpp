@@ -1,0 +1,154 @@
+#include "files/ChannelExport.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "AppState.h"
+#include "core/Checked.h"
+#include "core/NumberFormat.h"
+#include "core/Times.h"
+#include "core/UiPort.h"
+#include "files/BinaryChannel.h"
+#include "files/BinaryHeader.h"
+
+namespace corv {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr const char* kExportFailed = " Error. Cannot export to file.";
+constexpr size_t kFlushBytes = 1 << 20;
+
+bool Fail(UiPort& ui) {
+    ui.Message(kExportFailed);
+    return false;
+}
+
+// The caption as a column title: trimmed, free of the field separator and line breaks.
+std::string ColumnTitle(const ChannelRecord& r, int c, char dlmt) {
+    std::string s = r.Caption;
+    std::replace_if(
+        s.begin(), s.end(), [dlmt](char ch) { return ch == dlmt || ch == '\r' || ch == '\n'; },
+        ' ');
+    const size_t begin = s.find_first_not_of(' ');
+    if (begin == std::string::npos) return "Channel" + std::to_string(c + 1);
+    return s.substr(begin, s.find_last_not_of(' ') - begin + 1);
+}
+
+// The common index of channel k at relative time t (milliseconds), when k holds a sample
+// at exactly that time: the same stored samples the binary export writes.
+bool SampleAt(const ChannelStore& store, int k, int64_t t, int32_t& index) {
+    const ChannelRecord& r = store.Rec(k);
+    if (r.SampRate < 1 || t % r.SampRate != 0) return false;
+    const int64_t i = t / r.SampRate;
+    if (i < r.CorrSmpDelay || i > r.DataCnt) return false;
+    index = static_cast<int32_t>(i);
+    return true;
+}
+
+void AppendDateTime(std::string& line, double t, char dateSep, char dlmt) {
+    const TimeParts p = TimeToParts(t);
+    char buf[48];
+    std::snprintf(buf, sizeof buf, "%02u%c%02u%c%04u%c%02u:%02u:%02u.%03u", unsigned{p.day},
+                  dateSep, unsigned{p.month}, dateSep, unsigned{p.year}, dlmt, unsigned{p.hour},
+                  unsigned{p.minute}, unsigned{p.second}, unsigned{p.millisecond});
+    line += buf;
+}
+
+// A stretch that runs to the end of the recording includes its last sample: exporting the
+// entire channel must not drop it.
+bool ReachesEnd(const ChannelStore& store, double tEnd) { return tEnd >= store.TotalSpan; }
+
+// Rows first .. end - 1 on channel c's time steps.
+struct RowRange {
+    int64_t first = 0;
+    int64_t end = 0;
+};
+
+RowRange TextRows(const ChannelStore& store, int c, int mode, double tStart, double tEnd) {
+    const ChannelRecord& r = store.Rec(c);
+    RowRange rows;
+    if (r.SampRate < 1) return rows;
+    rows.first = std::max<int64_t>(Trunc<int64_t>(tStart / r.SampRate), 0);
+    rows.end = Trunc<int64_t>(tEnd / r.SampRate);
+    if (mode != 1) {
+        rows.first = std::max<int64_t>(rows.first, r.CorrSmpDelay);
+        rows.end = std::min<int64_t>(rows.end, r.DataCnt);
+    }
+    if (ReachesEnd(store, tEnd)) ++rows.end;
+    return rows;
+}
+
+bool Flush(std::ofstream& out, std::string& text) {
+    out.write(text.data(), static_cast<std::streamsize>(text.size()));
+    text.clear();
+    return static_cast<bool>(out);
+}
+
+}  // namespace
+
+bool ExportBinaryChannel(AppState& state, UiPort& ui, const fs::path& file, int c, double tStart,
+                         double tEnd) {
+    ChannelStore& store = state.store;
+    const ChannelRecord& r = store.Rec(c);
+    if (r.bApplyPolynom != 0) {
+        ui.ShowHelpFile(fs::path(state.folders.HelpFolder) / "cve05.rtf");
+        return false;
+    }
+    const bool toEnd = ReachesEnd(store, tEnd);
+    tEnd = std::min(tEnd, store.TotalSpan);
+    const IndexRange range = TimeRangeToIndexes(store, c, tStart, tEnd);
+    const int32_t first = std::max(CheckedSub(range.first, r.CorrSmpDelay), 0);
+    int32_t last = std::min(CheckedSub(range.last, r.CorrSmpDelay), r.DataCnt);
+    if (toEnd) last = std::min(CheckedAdd(last, 1), CheckedSub(r.DataCnt, r.CorrSmpDelay) + 1);
+    char mode = 'O';
+    if (r.ReadHeader == 'Y') {
+        if (!WriteBinaryHeader(state, file, c, tStart, tEnd)) return Fail(ui);
+        mode = 'A';
+    }
+    if (!WriteBinaryBody(state, file, first, last, mode, c)) return Fail(ui);
+    state.ChannelModified[static_cast<size_t>(c)] = false;
+    return true;
+}
+
+bool ExportTextChannel(AppState& state, UiPort& ui, const fs::path& file, int c, int mode,
+                       double tStart, double tEnd) {
+    const ChannelStore& store = state.store;
+    const char dlmt = state.settings.OutDlmt;
+    const char dateSep = state.settings.DateSep;
+    std::vector<int> columns;
+    for (int k = 0; k < kChannelCount; ++k)
+        if (mode == 1 ? store.ChannelPresent[static_cast<size_t>(k)] : k == c) columns.push_back(k);
+
+    std::ofstream out(file, std::ios::binary | std::ios::trunc);
+    if (!out) return Fail(ui);
+    std::string text = std::string("Date") + dlmt + "Time";
+    for (int k : columns) text += dlmt + ColumnTitle(store.Rec(k), k, dlmt);
+    text += "\r\n";
+
+    const int32_t step = store.Rec(c).SampRate;
+    const RowRange rows = TextRows(store, c, mode, tStart, std::min(tEnd, store.TotalSpan));
+    for (int64_t i = rows.first; i < rows.end; ++i) {
+        const int64_t t = i * step;
+        AppendDateTime(text, store.OriginTime + static_cast<double>(t), dateSep, dlmt);
+        for (int k : columns) {
+            text += dlmt;
+            int32_t j = 0;
+            int32_t err = 0;
+            if (!SampleAt(store, k, t, j)) continue;
+            const double v = store.GetValue(j, k, err);
+            if (err == 0) text += FormatShortest(v);
+        }
+        text += "\r\n";
+        if (text.size() >= kFlushBytes && !Flush(out, text)) return Fail(ui);
+    }
+    if (!Flush(out, text)) return Fail(ui);
+    out.close();
+    return out.fail() ? Fail(ui) : true;
+}
+
+}  // namespace corv
