@@ -1,0 +1,29 @@
+#include "help/Windows1252.h"
+
+#include <array>
+
+namespace corv {
+
+namespace {
+
+// 0x80..0x9F are the only bytes that differ from Latin-1.
+constexpr std::array<char16_t, 32> kHighControls = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+}  // namespace
+
+QChar Windows1252ToChar(unsigned char byte) {
+    if (byte >= 0x80 && byte <= 0x9F) return QChar(kHighControls[byte - 0x80]);
+    return QChar(static_cast<char16_t>(byte));
+}
+
+QString DecodeWindows1252(const QByteArray& bytes) {
+    QString text;
+    text.reserve(bytes.size());
+    for (const char c : bytes) text.append(Windows1252ToChar(static_cast<unsigned char>(c)));
+    return text;
+}
+
+}  // namespace corv
