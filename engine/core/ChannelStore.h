@@ -91,7 +91,10 @@ public:
     // channel c (p counted from 0 within the stored data), or null when not allocated.
     uint16_t* BankWord(int c, int32_t p) const;
     // Raw block table entry k (0..1199), null until allocated.
-    uint16_t* Block(int k) const { return m_table[static_cast<size_t>(k)]; }
+    uint16_t* Block(int k) const {
+        CheckIndex(k, kBlockTableSize);
+        return m_table[static_cast<size_t>(k)];
+    }
 
     std::array<ChannelRecord, kChannelCount> Channel{};
     std::array<bool, kChannelCount> ChannelPresent{true, true, true};

@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cstring>
+#include <string>
 
 #include "core/Errors.h"
 
@@ -9,7 +10,9 @@ namespace corv {
 
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 
 std::string_view TrimBlanks(std::string_view s) {
     while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
@@ -17,7 +20,9 @@ std::string_view TrimBlanks(std::string_view s) {
     return s;
 }
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // Checks the shape [sign] digits [sep digits] [e [sign] digits] with at least one mantissa
 // digit; sep is '.' or ','. Rejects what from_chars would take but a user never types
@@ -54,13 +59,10 @@ bool ParseFloatExact(const char* first, const char* last, double& out) {
     if (comma == nullptr) {
         r = std::from_chars(first, last, v);
     } else {
-        char buf[320];
-        const size_t n = static_cast<size_t>(last - first);
-        if (n >= sizeof buf) return false;
-        std::memcpy(buf, first, n);
-        buf[comma - first] = '.';
-        r = std::from_chars(buf, buf + n, v);
-        r.ptr = first + (r.ptr - buf);
+        std::string copy(first, last);
+        copy[static_cast<size_t>(comma - first)] = '.';
+        r = std::from_chars(copy.data(), copy.data() + copy.size(), v);
+        r.ptr = first + (r.ptr - copy.data());
     }
     // Out-of-range exponents are not numbers of a 64-bit float.
     if (r.ec != std::errc() || r.ptr != last) return false;

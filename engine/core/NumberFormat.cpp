@@ -1,14 +1,22 @@
 #include "core/NumberFormat.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <string>
 
 namespace corv {
 
 namespace {
+
+// The C library's printf follows the process locale, which a GUI toolkit may set to one
+// with a decimal comma; to_chars always writes a point.
+std::string ToChars(double v, std::chars_format format, int precision) {
+    char buf[400];
+    const auto r = std::to_chars(buf, buf + sizeof buf, v, format, precision);
+    return std::string(buf, r.ptr);
+}
 
 // Significant digits and decimal exponent of |v| rounded to `precision` digits:
 // |v| = 0.d1d2d3... x 10^exponent, so 1.5 gives digits "15", exponent 1.
@@ -19,11 +27,10 @@ struct Digits {
 
 Digits SignificantDigits(double v, int precision) {
     precision = std::clamp(precision, 1, 17);
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.*e", precision - 1, std::fabs(v));
-    // buf looks like "d.ddddde+XX"
+    const std::string text = ToChars(std::fabs(v), std::chars_format::scientific, precision - 1);
+    // text looks like "d.ddddde+XX"
     Digits d;
-    const char* p = buf;
+    const char* p = text.c_str();
     for (; *p && *p != 'e'; ++p)
         if (*p >= '0' && *p <= '9') d.digits.push_back(*p);
     d.exponent = (*p == 'e') ? std::atoi(p + 1) + 1 : 1;
@@ -50,6 +57,44 @@ std::string Scientific(const Digits& d) {
     return s + "E" + std::to_string(d.exponent - 1);
 }
 
+// Rounds digits to `decimals` places after the point, halves away from zero; a result of
+// zero is the digits "0".
+Digits RoundToDecimals(Digits d, int decimals) {
+    const long keep = static_cast<long>(d.exponent) + decimals;  // digits before the cut
+    if (keep >= static_cast<long>(d.digits.size())) return d;
+    if (keep < 0) return Digits{"0", 1};
+    const bool up = d.digits[static_cast<size_t>(keep)] >= '5';
+    d.digits.resize(static_cast<size_t>(keep));
+    if (up) {
+        size_t i = d.digits.size();
+        while (i > 0 && d.digits[i - 1] == '9') d.digits[--i] = '0';
+        if (i == 0) {
+            d.digits.insert(d.digits.begin(), '1');
+            ++d.exponent;
+        } else {
+            ++d.digits[i - 1];
+        }
+    }
+    while (!d.digits.empty() && d.digits.back() == '0') d.digits.pop_back();
+    if (d.digits.empty()) return Digits{"0", 1};
+    return d;
+}
+
+// Fixed text with exactly `decimals` decimals; the digits must not reach beyond them.
+std::string PlainDecimals(const Digits& d, int decimals) {
+    auto digitAt = [&](long pos) {  // pos 0 is the first significant digit
+        return pos >= 0 && pos < static_cast<long>(d.digits.size())
+                   ? d.digits[static_cast<size_t>(pos)]
+                   : '0';
+    };
+    std::string s;
+    if (d.exponent <= 0) s = "0";
+    for (long pos = 0; pos < d.exponent; ++pos) s += digitAt(pos);
+    if (decimals > 0) s += '.';
+    for (long i = 0; i < decimals; ++i) s += digitAt(d.exponent + i);
+    return s;
+}
+
 std::string NonFinite(double v) {
     if (std::isnan(v)) return "NAN";
     return v < 0 ? "-INF" : "INF";
@@ -60,7 +105,8 @@ std::string GeneralFormat(double v, int precision) {
     if (v == 0) return "0";
     const Digits d = SignificantDigits(v, precision);
     const std::string sign = v < 0 ? "-" : "";
-    const bool fixed = d.exponent - 1 < 15 && std::fabs(v) >= 0.00001;
+    // Scientific once the integer digits exceed the precision.
+    const bool fixed = d.exponent <= precision && std::fabs(v) >= 0.00001;
     return sign + (fixed ? PlainFixed(d) : Scientific(d));
 }
 
@@ -71,47 +117,39 @@ std::string FormatSci23(double v) {
         std::string s = " " + NonFinite(v);
         return s;
     }
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.14E", std::fabs(v));
-    // buf is "d.ddddddddddddddE+XX[X]"; widen the exponent to four digits.
-    std::string s(buf);
-    const size_t e = s.find('E');
+    // "d.ddddddddddddddE+XX[X]" with the exponent widened to four digits.
+    const std::string s = ToChars(std::fabs(v), std::chars_format::scientific, 14);
+    const size_t e = s.find('e');
     const char expSign = s[e + 1];
-    const int expValue = std::atoi(s.c_str() + e + 2);
-    char exp[8];
-    std::snprintf(exp, sizeof exp, "%04d", expValue);
-    return std::string(v < 0 ? "-" : " ") + s.substr(0, e) + "E" +
-           expSign + exp;
+    const std::string expDigits = s.substr(e + 2);
+    const std::string exp = std::string(4 - std::min<size_t>(expDigits.size(), 4), '0') + expDigits;
+    return std::string(v < 0 ? "-" : " ") + s.substr(0, e) + "E" + expSign + exp;
 }
 
-std::string FormatShortest(double v) { return GeneralFormat(v, 15); }
+std::string FormatShortest(double v) {
+    return GeneralFormat(v, 15);
+}
 
 std::string FormatFixed(double v, int precision, int decimals) {
     if (!std::isfinite(v)) return NonFinite(v);
     precision = std::clamp(precision, 1, 15);
     decimals = std::clamp(decimals, 0, 18);
-    if (v == 0) return decimals > 0 ? "0." + std::string(static_cast<size_t>(decimals), '0') : "0";
+    if (v == 0) return PlainDecimals(Digits{"0", 1}, decimals);
     const Digits d = SignificantDigits(v, precision);
     if (d.exponent > precision) return GeneralFormat(v, precision);
-    // Round to the precision first, then to the decimals.
-    const double rounded = std::strtod((std::string(v < 0 ? "-" : "") + "0." + d.digits + "e" +
-                                        std::to_string(d.exponent))
-                                           .c_str(),
-                                       nullptr);
-    char buf[400];
-    std::snprintf(buf, sizeof buf, "%.*f", decimals, rounded);
-    std::string s(buf);
-    // A value that rounds to zero prints without its sign.
-    if (s[0] == '-' && s.find_first_not_of("-0.") == std::string::npos) s.erase(0, 1);
-    return s;
+    // The second rounding works on the decimal digits of the first, so 2.675 at two
+    // decimals gives 2.68 as the user reads it, not 2.67 from its binary value.
+    const Digits r = RoundToDecimals(d, decimals);
+    const std::string sign = v < 0 && r.digits != "0" ? "-" : "";
+    return sign + PlainDecimals(r, decimals);
 }
 
 std::string FormatWidthDec(double v, int width, int decimals) {
     if (!std::isfinite(v)) return NonFinite(v);
-    char buf[400];
-    std::snprintf(buf, sizeof buf, "%*.*f", std::clamp(width, 0, 64), std::clamp(decimals, 0, 18),
-                  v);
-    return buf;
+    std::string s = ToChars(v, std::chars_format::fixed, std::clamp(decimals, 0, 18));
+    const size_t w = static_cast<size_t>(std::clamp(width, 0, 64));
+    if (s.size() < w) s.insert(0, w - s.size(), ' ');
+    return s;
 }
 
 }  // namespace corv

@@ -1,0 +1,91 @@
+#include "core/Convert.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "core/Errors.h"
+
+namespace corv {
+namespace {
+
+TEST(Convert, FloatsTakeBlanksSignPointCommaAndExponent) {
+    EXPECT_EQ(StrToFloat(" 1.5 "), 1.5);
+    EXPECT_EQ(StrToFloat("\t-2,5\t"), -2.5);
+    EXPECT_EQ(StrToFloat("+3e2"), 300.0);
+    EXPECT_EQ(StrToFloat("1E-3"), 0.001);
+    EXPECT_EQ(StrToFloat("2,5e+1"), 25.0);
+    EXPECT_EQ(StrToFloat(".5"), 0.5);
+    EXPECT_EQ(StrToFloat("5."), 5.0);
+    EXPECT_EQ(StrToFloat("007"), 7.0);
+    EXPECT_EQ(StrToFloat("0.1"), 0.1);  // correctly rounded, not accumulated
+}
+
+TEST(Convert, FloatRejectsWhatIsNotANumber) {
+    for (const char* text :
+         {"",      " ",   "abc",   "inf",  "-inf",  "nan",         "NaN", "0x10",
+          "1e",    "1e+", "e5",    ".",    "-",     "--1",         "+-1", "1.2.3",
+          "1,2.3", "1 2", "1e5.5", "1.5x", "1e400", "\xef\xbc\x91"}) {
+        EXPECT_FALSE(TryStrToFloat(text).has_value()) << '"' << text << '"';
+        EXPECT_THROW((void)StrToFloat(text), ConversionError) << '"' << text << '"';
+    }
+    try {
+        (void)StrToFloat("abc");
+        FAIL();
+    } catch (const ConversionError& e) {
+        EXPECT_STREQ(e.what(), "'abc' is not a valid floating point value");
+    }
+    // The message quotes the text as typed, blanks included.
+    try {
+        (void)StrToFloat(" x ");
+        FAIL();
+    } catch (const ConversionError& e) {
+        EXPECT_STREQ(e.what(), "' x ' is not a valid floating point value");
+    }
+}
+
+TEST(Convert, StrictFormTakesNoBlanks) {
+    EXPECT_FALSE(TryStrToFloat(" 1", false).has_value());
+    EXPECT_FALSE(TryStrToFloat("1 ", false).has_value());
+    EXPECT_EQ(TryStrToFloat("1,25", false), 1.25);
+
+    double v = 0;
+    const std::string text = "-1,25e2";
+    EXPECT_TRUE(ParseFloatExact(text.data(), text.data() + text.size(), v));
+    EXPECT_EQ(v, -125.0);
+    // Only the given range counts: "1,25" out of "1,25e2".
+    EXPECT_TRUE(ParseFloatExact(text.data() + 1, text.data() + 5, v));
+    EXPECT_EQ(v, 1.25);
+    EXPECT_FALSE(ParseFloatExact(text.data(), text.data(), v));
+    const std::string blank = " 3";
+    EXPECT_FALSE(ParseFloatExact(blank.data(), blank.data() + blank.size(), v));
+
+    // A long text with a decimal comma is as good as one with a point.
+    const std::string longComma = "1," + std::string(400, '5');
+    const std::string longPoint = "1." + std::string(400, '5');
+    double a = 0, b = 0;
+    EXPECT_TRUE(ParseFloatExact(longPoint.data(), longPoint.data() + longPoint.size(), a));
+    EXPECT_TRUE(ParseFloatExact(longComma.data(), longComma.data() + longComma.size(), b));
+    EXPECT_EQ(a, b);
+}
+
+TEST(Convert, IntegersFit32Bits) {
+    EXPECT_EQ(StrToInt(" 42 "), 42);
+    EXPECT_EQ(StrToInt("+7"), 7);
+    EXPECT_EQ(StrToInt("-0"), 0);
+    EXPECT_EQ(StrToInt("2147483647"), 2147483647);
+    EXPECT_EQ(StrToInt("-2147483648"), INT32_MIN);
+    for (const char* text : {"2147483648", "-2147483649", "99999999999999999999", "", "+", "- 5",
+                             "1.0", "1,0", "1e3", "0x1A", "$1A", "12abc", "abc"})
+        EXPECT_FALSE(TryStrToInt(text).has_value()) << '"' << text << '"';
+    try {
+        (void)StrToInt("abc");
+        FAIL();
+    } catch (const ConversionError& e) {
+        EXPECT_STREQ(e.what(), "'abc' is not a valid integer value");
+    }
+    EXPECT_THROW((void)StrToInt("2147483648"), ConversionError);
+}
+
+}  // namespace
+}  // namespace corv
