@@ -8,6 +8,8 @@
 
 #include "core/ChannelStore.h"
 #include "core/StartRef.h"
+#include "graph/MouseDownState.h"
+#include "graph/ViewState.h"
 #include "settings/Settings.h"
 
 namespace corv {
@@ -31,9 +33,20 @@ struct SectionBuffer {
     bool used = false;
 };
 
+// The choices the export dialogs showed last; section 0 is the F4..F5 section, 1 the entire
+// channel; channel 0 the active channel, 1 all channels into one file, 2 all channels into
+// separate files.
+struct ExportChoices {
+    int32_t section = 0;
+    int32_t channel = 0;
+};
+
+// Where the strips write their captions.
+enum CaptionPosition : int32_t { kCaptionInvisible = 0, kCaptionAtTop = 1, kCaptionAtBottom = 2 };
+
 struct Folders {
-    std::string ProgramFolder;  // the executable's folder, no trailing separator
-    std::string HelpFolder;     // ProgramFolder + separator + "help" + separator
+    std::string ProgramFolder;       // the executable's folder, no trailing separator
+    std::string HelpFolder;          // ProgramFolder + separator + "help" + separator
     std::string SetupPath = "C:\\";  // the setup file named in the main dialog
 };
 
@@ -49,6 +62,13 @@ struct AppState {
     int32_t selectedSectionBuffer = -1;
     bool logarithmicDisplay = false;
     std::string PendingComment;
+    ViewState view;
+    int32_t MouseMode = kModeNone;  // a MouseModeValue
+    int ActiveChannel = 0;
+    uint32_t RedrawFlags = 0;            // pending jobs, graph/RedrawFlags.h
+    MouseDownState mouseDown;            // the last press on a strip, for its release
+    int32_t CaptionPos = kCaptionAtTop;  // a CaptionPosition, for all strips
+    ExportChoices exportChoices;
 };
 
 }  // namespace corv

@@ -1,0 +1,128 @@
+// DrawCurve draws a pixel column with a few calls however many samples fall on it; these
+// tests compare its pixels with those of the sample-by-sample DrawCurveReference.
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdio>
+#include <random>
+#include <vector>
+
+#include "GraphTestSupport.h"
+#include "core/RasterCanvas.h"
+#include "core/RecordingCanvas.h"
+#include "graph/CurveDrawing.h"
+
+namespace corv {
+namespace {
+
+constexpr uint16_t kGapWord = 60000;
+
+// A random walk around 32000 with spikes far outside the shown range and runs of samples
+// without data (the word kGapWord, see MarkGapWord).
+std::vector<uint16_t> NoisyWalk(size_t n, uint32_t seed) {
+    std::mt19937 rng(seed);
+    std::uniform_int_distribution<int> step(-40, 40), event(0, 9999), spikeWord(0, 59000),
+        gapLength(1, 60);
+    std::vector<uint16_t> out(n);
+    int level = 32000;
+    for (size_t i = 0; i < n; ++i) {
+        level = std::clamp(level + step(rng), 21000, 44000);
+        const int e = event(rng);
+        if (e < 8) {
+            out[i] = static_cast<uint16_t>(spikeWord(rng));
+        } else if (e < 10) {
+            for (int k = gapLength(rng); k > 0 && i < n; --k) out[i++] = kGapWord;
+            --i;
+        } else {
+            out[i] = static_cast<uint16_t>(level);
+        }
+    }
+    return out;
+}
+
+// A calibration whose denominator vanishes only at the value of kGapWord, so that those
+// samples read as "no data" (error -1); elsewhere it bends the values a little.
+void MarkGapWord(ChannelRecord& r) {
+    r.bApplyPolynom = 1;
+    r.bSet = 1;
+    r.b5 = -1.0 / std::pow(double{kGapWord}, 5);
+}
+
+void ExpectSamePixels(const ChannelStore& store, int c, int w, int h, double left, double right,
+                      double lo, double hi, const char* what) {
+    RasterCanvas fast(w, h), reference(w, h);
+    DrawCurve(fast, store, c, 0x000000, w, h, left, right, lo, hi);
+    DrawCurveReference(reference, store, c, 0x000000, w, h, left, right, lo, hi);
+    EXPECT_EQ(fast.CountDifferences(reference), 0)
+        << what << ", style " << int{store.Rec(c).GrRepr} << ", window " << left << ".." << right;
+}
+
+TEST(CurveEquivalenceTest, FullChannelOfNoisyDataInEveryStyleAndWindow) {
+    test::GraphState g;
+    const size_t n = 4000000;  // 1 ms apart: a little over an hour
+    ChannelRecord& r = g.Load(0, NoisyWalk(n, 7), 1);
+    MarkGapWord(r);
+    r.yOffset = 32500;  // the walk crosses zero, so bars stand on both sides of their foot
+    const double whole = static_cast<double>(r.DataCnt);
+    struct Window {
+        double left, right;
+        const char* what;
+    };
+    const Window windows[] = {
+        {1234567.5, 1236567.5, "2 s"},   {3000000, 3006000, "6 s"},
+        {2500000.25, 2507000.25, "7 s"}, {100000, 3700000, "1 hour"},
+        {0, whole, "whole channel"},     {3500000, 3500500, "far value zoom"},
+    };
+    for (uint8_t code = 0; code <= 9; ++code) {
+        r.GrRepr = code;
+        for (const Window& win : windows) {
+            const bool zoom = win.what[0] == 'f';
+            ExpectSamePixels(g->store, 0, 480, 160, win.left, win.right, zoom ? -500 : -12500,
+                             zoom ? -499.999 : 12500, win.what);
+        }
+    }
+}
+
+TEST(CurveEquivalenceTest, ShortColumnsOfRandomValues) {
+    // Few samples per column and few distinct rows: every order of first, extremes and
+    // last point within a column turns up.
+    test::GraphState g;
+    std::mt19937 rng(11);
+    std::uniform_int_distribution<int> word(0, 6), perColumn(1, 7);
+    for (int round = 0; round < 300; ++round) {
+        const int columns = 12;
+        std::vector<uint16_t> raws;
+        for (int col = 0; col < columns; ++col)
+            for (int k = perColumn(rng); k > 0; --k)
+                raws.push_back(static_cast<uint16_t>(word(rng) * 3));
+        const uint8_t code = static_cast<uint8_t>(round % 10);
+        g.Load(0, raws, 1, code).CoeffB = -9;  // values -9..9 around the bars' foot
+        const double span = static_cast<double>(raws.size());
+        ExpectSamePixels(g->store, 0, columns, 20, 0, span, -10, 10, "random columns");
+        if (HasFailure()) break;
+    }
+}
+
+TEST(CurveEquivalenceTest, WholeChannelTakesAFewCallsPerColumn) {
+    test::GraphState g;
+    g.Load(0, NoisyWalk(ChannelStore::kCapacity, 3), 1);
+    const double whole = ChannelStore::kCapacity - 1.0;
+    for (uint8_t code : {uint8_t{0}, uint8_t{1}, uint8_t{2}}) {
+        g->store.Rec(0).GrRepr = code;
+        RecordingCanvas canvas(1500, 300);
+        const auto start = std::chrono::steady_clock::now();
+        DrawCurve(canvas, g->store, 0, 0, 1500, 300, 0, whole, 20000, 45000);
+        const double ms =
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+                .count();
+        std::printf("style %d over %d samples: %.1f ms, %zu calls\n", int{code},
+                    ChannelStore::kCapacity, ms, canvas.Calls().size());
+        // Lines: the join and up to three steps per column; bars: a move and a line;
+        // dots: one per row reached in each column.
+        EXPECT_LE(canvas.Calls().size(), code == 2 ? 1501u * 300u : 4u * 1501u + 10u);
+    }
+}
+
+}  // namespace
+}  // namespace corv
