@@ -1,0 +1,85 @@
+#include "graph/YZoom.h"
+
+#include <gtest/gtest.h>
+
+#include "GraphTestSupport.h"
+#include "core/Errors.h"
+#include "graph/CurveMapping.h"
+#include "graph/DisplayRange.h"
+#include "graph/RedrawFlags.h"
+
+namespace corv {
+namespace {
+
+class YZoomTest : public ::testing::Test {
+  protected:
+    YZoomTest() { g.Load(0, {0, 100, 50}, 1000).Max = 80; }
+
+    ChannelRecord& Rec() { return g->store.Rec(0); }
+
+    // Screen row of value v on a 200-row strip of channel 0.
+    int32_t RowOf(double v) {
+        const ValueRange range = DisplayRange(g->store, 0);
+        const CurveMapping m(Rec().GrRepr, 400, 200, 0, 1000, range.lo, range.hi);
+        return m.ValueCoord(m.Offset(v));
+    }
+
+    test::GraphState g;
+};
+
+TEST_F(YZoomTest, ZoomAndShiftSteps) {
+    EXPECT_EQ(YShift(*g, -1, 1), kRedrawStripMarksScale);
+    EXPECT_EQ(Rec().Min, 10);
+    EXPECT_EQ(Rec().Max, 70);
+    YShift(*g, 1, -1);  // Out adds an eighth of the narrower range: not restored
+    EXPECT_EQ(Rec().Min, 2.5);
+    EXPECT_EQ(Rec().Max, 77.5);
+    for (uint8_t code : {uint8_t{0}, uint8_t{3}}) {  // Shift Up raises the curve either way
+        Rec().GrRepr = code;
+        const int32_t before = RowOf(40);
+        YShift(*g, 1, 1);
+        EXPECT_LT(RowOf(40), before) << "style " << int{code};
+        YShift(*g, -1, -1);
+        EXPECT_EQ(RowOf(40), before);
+    }
+}
+
+TEST_F(YZoomTest, NumericalZoomAndItsPartialOutcomes) {
+    Rec().yOffset = 5;
+    g.ui.SetDefaultAnswer(Answer::Ok);  // unscripted boxes confirm their default text
+    EXPECT_EQ(NumericalYZoom(*g, g.ui), kRedrawStripMarksScale);
+    EXPECT_EQ(g.ui.Events()[0].text, "Input:  New y-min value:");
+    EXPECT_EQ(g.ui.Events()[0].answer, "-5");  // baseline-relative defaults
+    EXPECT_EQ(g.ui.Events()[1].answer, "75");
+    EXPECT_EQ(Rec().Max, 80);
+
+    g.ui.SetDefaultAnswer(Answer::Cancel);
+    EXPECT_EQ(NumericalYZoom(*g, g.ui), 0u);
+    g.ui.QueueText("-20");
+    EXPECT_EQ(NumericalYZoom(*g, g.ui), kRedrawStripMarksScale);  // second box cancelled
+    EXPECT_EQ(Rec().Min, 0);
+    g.ui.QueueText("-20");
+    g.ui.QueueText("high");
+    EXPECT_THROW(NumericalYZoom(*g, g.ui), ConversionError);
+    EXPECT_EQ(Rec().Min, 0);
+}
+
+TEST_F(YZoomTest, ScaleClicksAndEdgeDrags) {
+    EXPECT_EQ(ScaleClick(*g, 0, 150, 200), kRedrawStripMarksScale);  // a quarter below
+    EXPECT_EQ(Rec().Min, 20);
+    Rec().GrRepr = 4;
+    ScaleClick(*g, 0, 150, 200);
+    EXPECT_EQ(Rec().Min, 0);
+    EXPECT_EQ(Rec().Max, 80);
+    Rec().yOffset = 10;
+    EdgeDrag(*g, 0, kZoneTop, 0);  // inverted: the top edge shows Min
+    EXPECT_EQ(Rec().Min, 10);
+    Rec().GrRepr = 0;
+    EdgeDrag(*g, 0, kZoneTop, 50);
+    EXPECT_EQ(Rec().Max, 60);
+    Rec().GrRepr = 7;
+    EXPECT_EQ(ScaleClick(*g, 0, 150, 200) + EdgeDrag(*g, 0, kZoneTop, 0), 0u);
+}
+
+}  // namespace
+}  // namespace corv
