@@ -10,6 +10,8 @@ class UiPort;
 
 inline constexpr const char* kHeaderMarker = "CV file info";
 inline constexpr int kHeaderBytes = 720;
+// The message for a file that cannot be opened; the file name follows.
+inline constexpr const char* kCantOpenPrefix = "   Can't open : ";
 
 struct HeaderMarkerResult {
     bool opened = false;     // false: "   Can't open : <file>" was shown

@@ -1,0 +1,235 @@
+#include "files/TextImport.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "AppState.h"
+#include "TestSupport.h"
+#include "core/RecordingUiPort.h"
+
+namespace corv {
+namespace {
+
+uint8_t Parse(std::string_view line, int32_t column, char delimiter, double& v) {
+    return ParseColumnValue(line, column, delimiter, v);
+}
+
+TEST(ParseColumnValue, SeparatorCharacterMode) {
+    double v = -1;
+    EXPECT_EQ(Parse("1;2;3", 3, ';', v), kParsedNumber);
+    EXPECT_EQ(v, 3);
+    EXPECT_EQ(Parse("1;2", 3, ';', v), kTooFewColumns);
+    EXPECT_EQ(Parse("1;", 2, ';', v), kTooFewColumns);  // the line ends at the separator
+    EXPECT_EQ(Parse("1;;3", 2, ';', v), kNoValue);      // empty field
+    EXPECT_EQ(Parse("1;2 ;3", 2, ';', v), kNoValue);    // blank inside the field
+    EXPECT_EQ(Parse("1;   2;3", 2, ';', v), kParsedNumber);
+    EXPECT_EQ(v, 2);
+    EXPECT_EQ(Parse("  \t1.5;x  \r", 1, ';', v), kParsedNumber);  // trimmed line
+    EXPECT_EQ(v, 1.5);
+    EXPECT_EQ(Parse("1;abc", 2, ';', v), kNoValue);
+    EXPECT_EQ(Parse("1;2e", 2, ';', v), kNoValue);
+    EXPECT_EQ(Parse(" \t ", 1, ';', v), kNoValue);
+    // A TAB ends a field in every mode; the decimal comma is read unless it separates.
+    EXPECT_EQ(Parse("7\t1,5\t9", 2, '\t', v), kParsedNumber);
+    EXPECT_EQ(v, 1.5);
+    EXPECT_EQ(Parse("1,5", 1, ',', v), kParsedNumber);
+    EXPECT_EQ(v, 1);
+    EXPECT_EQ(Parse("1,5", 2, ',', v), kParsedNumber);
+    EXPECT_EQ(v, 5);
+    EXPECT_EQ(Parse("2;-4,25e1", 2, ';', v), kParsedNumber);
+    EXPECT_EQ(v, -42.5);
+    EXPECT_EQ(Parse("1\t2", 0, '\t', v), kParsedNumber);  // column 0 reads the first field
+    EXPECT_EQ(v, 1);
+}
+
+TEST(ParseColumnValue, BlankSeparatedMode) {
+    double v = -1;
+    EXPECT_EQ(Parse("1   2", 2, ' ', v), kParsedNumber);
+    EXPECT_EQ(v, 2);
+    EXPECT_EQ(Parse("1\t   2,5 3", 2, ' ', v), kParsedNumber);
+    EXPECT_EQ(v, 2.5);
+    EXPECT_EQ(Parse("1 2\t3", 3, ' ', v), kParsedNumber);
+    EXPECT_EQ(v, 3);
+    EXPECT_EQ(Parse("1", 2, ' ', v), kNoValue);      // no prompt in this mode
+    EXPECT_EQ(Parse("1 \t2", 2, ' ', v), kNoValue);  // blank then TAB count as two separators
+    EXPECT_EQ(Parse("1.5 2", 1, ' ', v), kParsedNumber);
+    EXPECT_EQ(v, 1.5);
+}
+
+TEST(ParseColumnValue, FieldsLongerThan255CharactersAreNotNumbers) {
+    double v = -1;
+    const std::string fits = std::string(254, '0') + "7";
+    EXPECT_EQ(Parse("x;" + fits, 2, ';', v), kParsedNumber);
+    EXPECT_EQ(v, 7);
+    EXPECT_EQ(Parse("x;0" + fits, 2, ';', v), kNoValue);
+}
+
+class TextImport : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        for (int c = 0; c < kChannelCount; ++c) {
+            ChannelRecord& r = state.store.Rec(c);
+            r.SampRate = 1000;
+            r.StartTime = 5e6;
+            r.UsrCoeffA = 1;
+            r.LowRng = 0;
+            r.HighRng = 65535;
+            ScaleFromRange(r);
+            r.ColumnValue = 1;
+            r.InDelimiter = '\t';
+            r.AutoScale = 'N';
+            r.KindEqu = 'A';
+        }
+        state.store.AllocateBanks(ui);
+    }
+
+    int Load(const std::string& content, int c = 0) {
+        const auto p = dir / ("ch" + std::to_string(c) + ".txt");
+        test::WriteFile(p, content);
+        Rec(c).NameIn = p.string();
+        return LoadTextChannel(state, ui, c);
+    }
+    ChannelRecord& Rec(int c = 0) { return state.store.Rec(c); }
+    uint16_t Raw(int32_t p, int c = 0) { return *state.store.BankWord(c, p); }
+
+    test::TempDir dir;
+    RecordingUiPort ui;
+    AppState state;
+};
+
+TEST_F(TextImport, AutoScalingMapsTheRangeOntoRawWordsOverEveryLineEnd) {
+    Rec().AutoScale = 'Y';
+    Rec().HeaderText = 2;
+    Rec().CorrSmpDelay = 3;
+    ui.RecordProgress(true);
+    // Header lines hold numbers beyond the range; blank and number-free lines give no sample.
+    ASSERT_EQ(Load("100\t1\r\n-100\n0\t9\r\n\r\n3\t0\rtext\n\n-1\t2\x1a"
+                   "5\r\n"),
+              0);
+    EXPECT_DOUBLE_EQ(Rec().LowRng, -1);
+    EXPECT_DOUBLE_EQ(Rec().HighRng, 3);
+    EXPECT_EQ(Rec().KindEqu, 'M');
+    EXPECT_EQ(Rec().DataCnt, 3 + 3 - 1);
+    EXPECT_DOUBLE_EQ(Rec().EndTime, 5e6 + 2 * 1000);
+    EXPECT_EQ(Raw(0), 16384);  // 0 maps to 16383.75
+    EXPECT_EQ(Raw(1), 65535);
+    EXPECT_EQ(Raw(2), 0);
+    std::vector<std::string> progress;
+    for (const auto& e : ui.Events())
+        if (e.kind == UiEvent::Kind::Progress) progress.push_back(e.text);
+    EXPECT_EQ(progress, (std::vector<std::string>{"10,450:0",
+                                                  "20,40: Text lines (" + Rec().NameIn + "): 3"}));
+}
+
+TEST_F(TextImport, FixedScaleRoundsHalvesToEvenClipsAndAppliesUserGain) {
+    ASSERT_EQ(Load("2.5\n3.5\n-5\n70000\n65535.49\n"), 0);
+    EXPECT_EQ(Raw(0), 2);
+    EXPECT_EQ(Raw(1), 4);
+    EXPECT_EQ(Raw(2), 0);
+    EXPECT_EQ(Raw(3), 65535);
+    EXPECT_EQ(Raw(4), 65535);
+    EXPECT_EQ(Rec().KindEqu, 'A');  // untouched without automatic scaling
+
+    Rec().UsrCoeffA = 2;
+    Rec().UsrCoeffB = 1;
+    Rec().LowRng = -10;  // raw = ((v + 10) x 2 + 1) with CoeffA = 1
+    Rec().HighRng = 65525;
+    ScaleFromRange(Rec());
+    ASSERT_EQ(Load("0\n"), 0);
+    EXPECT_EQ(Raw(0), 21);
+}
+
+TEST_F(TextImport, AutomaticScalingOfConstantAndNumberFreeFiles) {
+    Rec().AutoScale = 'Y';
+    ASSERT_EQ(Load("3\n3\n3\n"), 0);
+    EXPECT_EQ(Rec().LowRng, -100);
+    EXPECT_EQ(Rec().HighRng, 100);
+    EXPECT_EQ(Raw(2), 33751);  // 3 maps to 33750.525
+    EXPECT_EQ(Rec().DataCnt, 2);
+
+    ASSERT_EQ(Load("no\n\nnumbers\n"), 0);
+    EXPECT_EQ(Rec().LowRng, -10);
+    EXPECT_EQ(Rec().HighRng, 10);
+    EXPECT_EQ(Rec().DataCnt, -1);
+    EXPECT_DOUBLE_EQ(Rec().EndTime, 5e6 - 1000);
+}
+
+TEST_F(TextImport, MissingColumnsAskOncePerLoad) {
+    Rec().InDelimiter = ';';
+    Rec().ColumnValue = 2;
+    Rec().AutoScale = 'Y';
+    ui.QueueAnswer(Answer::Yes);
+    ASSERT_EQ(Load("1;2\n7\n1;4\n8\n"), 0);
+    EXPECT_EQ(ui.Questions(),
+              std::vector<std::string>{" Propably wrong column, header,.. . Continue anyway?"});
+    EXPECT_EQ(ui.Events().front().box, BoxKind::Warning);
+    EXPECT_EQ(Rec().DataCnt, 1);
+
+    ui.Clear();  // the main pass asks as well when there is no first pass
+    Rec().AutoScale = 'N';
+    Rec().DataCnt = 77;
+    ui.QueueAnswer(Answer::No);
+    EXPECT_EQ(Load("1;2\n7\n"), 1);
+    EXPECT_EQ(ui.Questions().size(), 1u);
+    EXPECT_EQ(Rec().DataCnt, 77);
+}
+
+TEST_F(TextImport, LinesAreCutAfter1024Characters) {
+    Rec().ColumnValue = 2;
+    const std::string cut = std::string(1019, 'x') + "\t12345";  // "1234" stays
+    ASSERT_EQ(Load(cut + "\n5\t" + std::string(5000, 'y') + "\n1\t9\n"), 0);
+    EXPECT_EQ(Rec().DataCnt, 1);
+    EXPECT_EQ(Raw(0), 1234);
+    EXPECT_EQ(Raw(1), 9);
+}
+
+TEST_F(TextImport, MissingFileOrAbsentChannel) {
+    Rec().NameIn = (dir / "none.txt").string();
+    EXPECT_EQ(LoadTextChannel(state, ui, 0), 1);
+    EXPECT_EQ(ui.Messages(), std::vector<std::string>{"   Can't open : " + Rec().NameIn});
+    EXPECT_FALSE(state.store.ChannelPresent[0]);
+    ui.Clear();
+    EXPECT_EQ(LoadTextChannel(state, ui, 0), 0);  // not present: nothing to do
+    EXPECT_TRUE(ui.Events().empty());
+}
+
+TEST_F(TextImport, ChannelToCreateIsFilledWithTheRawWordOfZero) {
+    Rec(0).DataCnt = 99;
+    ChannelRecord& r = Rec(2);
+    r.ToCreate = 1;
+    r.SampRate = 500;
+    r.CorrSmpDelay = 5;
+    r.LowRng = -2.5;  // value 0 is raw 2.5
+    r.HighRng = 65532.5;
+    ScaleFromRange(r);
+    r.NameIn = (dir / "new.bin").string();
+    *state.store.BankWord(2, 194) = 7;
+    ASSERT_EQ(LoadTextChannel(state, ui, 2), 0);
+    EXPECT_EQ(r.DataCnt, 198);
+    EXPECT_DOUBLE_EQ(r.EndTime, 5e6 + 198 * 500);
+    EXPECT_EQ(Raw(0, 2), 2);
+    EXPECT_EQ(Raw(193, 2), 2);  // common index 198 sits at position 193
+    EXPECT_EQ(Raw(194, 2), 7);
+    EXPECT_FALSE(std::filesystem::exists(r.NameIn));
+    EXPECT_TRUE(state.store.ChannelPresent[2]);
+
+    r.NameIn = (dir / "no-such-folder" / "new.bin").string();
+    EXPECT_EQ(LoadTextChannel(state, ui, 2), 1);
+    EXPECT_EQ(ui.Messages(),
+              std::vector<std::string>{" Error. Missing filename of file to create "});
+}
+
+TEST_F(TextImport, StopsAtTheChannelCapacity) {
+    std::string content;
+    content.reserve(3 * 6553601);
+    for (int i = 0; i < 6553601; ++i) content += i % 2 ? "1\n" : "22\n";
+    Rec().CorrSmpDelay = 4;
+    ASSERT_EQ(Load(content), 0);
+    EXPECT_EQ(ui.Messages(), std::vector<std::string>{" Cannot load entire file. "});
+    EXPECT_EQ(Rec().DataCnt, 4 + 6553600 - 1);
+    EXPECT_EQ(Raw(6553599), 1);
+}
+
+}  // namespace
+}  // namespace corv
