@@ -1,0 +1,154 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <memory>
+
+#include "AppState.h"
+#include "TestSupport.h"
+#include "core/RadioGroup.h"
+#include "core/RecordingUiPort.h"
+#include "files/ExportDialogs.h"
+#include "settings/Defaults.h"
+
+namespace corv {
+namespace {
+
+namespace fs = std::filesystem;
+using test::TempDir;
+
+constexpr int kSamples = 40;
+
+// A raw word per position and channel, so a wrong stretch or channel shows.
+uint16_t Word(int p, int c) {
+    return static_cast<uint16_t>(0x0102 * (p + 1) + 0x1000 * c);
+}
+
+std::string Bytes(int first, int end, int c) {
+    std::string s;
+    for (int p = first; p < end; ++p) {
+        s.push_back(static_cast<char>(Word(p, c) & 0xFF));
+        s.push_back(static_cast<char>(Word(p, c) >> 8));
+    }
+    return s;
+}
+
+// Three channels of 1 s samples, channel 2 absent; F4 at 10 s, F5 at 20 s.
+std::unique_ptr<AppState> ExportState(RecordingUiPort& ui, const fs::path& folder) {
+    auto state = std::make_unique<AppState>();
+    SetDefaults(*state, folder / "corvandell");
+    state->store.AllocateBanks(ui);
+    for (int c = 0; c < kChannelCount; ++c) {
+        ChannelRecord& r = state->store.Rec(c);
+        r.SampRate = 1000;
+        r.DataCnt = kSamples - 1;
+        r.ReadHeader = 'N';
+        r.StartTime = 1230768000000.0;
+        for (int p = 0; p < kSamples; ++p) *state->store.BankWord(c, p) = Word(p, c);
+    }
+    state->store.ChannelPresent = {true, false, true};
+    state->store.OriginTime = 1230768000000.0;
+    state->store.TotalSpan = (kSamples - 1) * 1000.0;
+    state->view.LeftCursor = 10000;
+    state->view.RightCursor = 20000;
+    state->ActiveChannel = 2;
+    state->settings.NameOutFile[0] = (folder / "rec.ex1").string();
+    return state;
+}
+
+TEST(ExportDialogs, TheFormsAndTheirDefaults) {
+    TempDir dir;
+    RecordingUiPort ui;
+    auto state = ExportState(ui, dir.Path());
+    state->exportChoices = {1, 1};
+    TfrmExportText text(*state, ui);
+    EXPECT_EQ(text.windowTitle(), "Export data section into text file");
+    EXPECT_EQ(text.rgrChannel->title(), " Which channel ");
+    ASSERT_EQ(text.rgrChannel->Count(), 3);
+    EXPECT_EQ(text.rgrChannel->Button(1)->text(), "A&ll channels into one file");
+    EXPECT_EQ(text.rgrSection->ItemIndex(), 1);
+    EXPECT_EQ(text.rgrChannel->ItemIndex(), 1);
+    EXPECT_TRUE(text.edtfName->text().isEmpty());
+    text.show();  // activation sets the default name
+    EXPECT_EQ(text.edtfName->text().toStdString(), state->settings.NameOutFile[0]);
+
+    TfrmExportBin bin(*state, ui);
+    EXPECT_EQ(bin.windowTitle(), "Export to binary file ");
+    ASSERT_EQ(bin.rgrChannel->Count(), 2);
+    EXPECT_EQ(bin.rgrChannel->Button(1)->text(), "All channels into separate &files");
+    EXPECT_EQ(bin.rgrChannel->ItemIndex(), 0);  // no "one file" in binary form
+
+    bin.btnHelp->click();
+    ASSERT_EQ(ui.Events().size(), 1u);
+    EXPECT_EQ(fs::path(ui.Events()[0].text).filename(), "dlgExportBin.rtf");
+}
+
+TEST(ExportDialogs, BinarySectionOfTheActiveChannelWritesItsSamples) {
+    TempDir dir;
+    RecordingUiPort ui;
+    auto state = ExportState(ui, dir.Path());
+    state->ChannelModified[2] = true;
+    QTimer::singleShot(0, [] {
+        auto* d = qobject_cast<TfrmExportBin*>(QApplication::activeModalWidget());
+        ASSERT_NE(d, nullptr);
+        d->rgrSection->Button(0)->setChecked(true);
+        d->btnOK->click();
+    });
+    ShowExportBinDialog(*state, ui, nullptr);
+    EXPECT_EQ(test::ReadFile(dir / "rec.ex1"), Bytes(10, 20, 2));
+    EXPECT_FALSE(state->ChannelModified[2]);
+}
+
+TEST(ExportDialogs, OverwriteCancelKeepsTheFileAndTheDialog) {
+    TempDir dir;
+    RecordingUiPort ui;
+    auto state = ExportState(ui, dir.Path());
+    const fs::path target = dir / "mine.bin";
+    test::WriteFile(target, "precious");
+    TfrmExportBin d(*state, ui);
+    d.show();
+    d.edtfName->setText(QString::fromStdString(target.string()));
+    d.rgrSection->Button(1)->setChecked(true);
+
+    ui.QueueAnswer(Answer::Cancel);
+    d.btnOK->click();
+    EXPECT_TRUE(d.isVisible());
+    EXPECT_EQ(ui.Questions(),
+              std::vector<std::string>{target.string() + " already exists. Overwrite ? "});
+    EXPECT_EQ(test::ReadFile(target), "precious");
+    // The typed name survives the question.
+    EXPECT_EQ(d.edtfName->text().toStdString(), target.string());
+
+    ui.QueueAnswer(Answer::Ok);
+    d.btnOK->click();
+    EXPECT_EQ(d.result(), QDialog::Accepted);
+    EXPECT_EQ(test::ReadFile(target), Bytes(0, kSamples, 2));
+}
+
+TEST(ExportDialogs, TextChoiceTwoWritesOneFilePerPresentChannel) {
+    TempDir dir;
+    RecordingUiPort ui;
+    auto state = ExportState(ui, dir.Path());
+    TfrmExportText d(*state, ui);
+    d.show();
+    d.rgrChannel->Button(2)->setChecked(true);
+    d.btnOK->click();
+    EXPECT_EQ(d.result(), QDialog::Accepted);
+    EXPECT_TRUE(fs::exists(dir / "rec.000"));
+    EXPECT_FALSE(fs::exists(dir / "rec.001"));
+    EXPECT_TRUE(fs::exists(dir / "rec.002"));
+    const std::string text = test::ReadFile(dir / "rec.002");
+    EXPECT_EQ(text.rfind("Date\tTime\t", 0), 0u);
+    EXPECT_NE(text.find("01.01.2020\t00:00:10.000\t"), std::string::npos);
+    EXPECT_TRUE(ui.Events().empty());
+
+    // The next dialog, binary or text, shows the choice again.
+    TfrmExportBin bin(*state, ui);
+    EXPECT_EQ(bin.rgrChannel->ItemIndex(), 1);
+}
+
+}  // namespace
+}  // namespace corv
