@@ -1,8 +1,8 @@
 """Reference timings for bench/compare, and the comparison table.
 
 Reads the JSON of a corvandell_bench run (repetitions included), times the reference
-readers on the same files, and prints, for each pair, the minimum times, their ratio and
-the goal. Run by bench/compare with /usr/bin/python3.
+readers on the same files and matplotlib on the same curves, and prints, for each pair, the
+minimum times, their ratio and the goal. Run by bench/compare with /usr/bin/python3.
 """
 
 import json
@@ -96,10 +96,69 @@ def binary_import_row(bench):
             "numpy.fromfile", ref, 1.5, "within 1.5x")
 
 
+DRAW_SAMPLES = 6553600
+DRAW_CHANNELS = 3
+STRIP_WIDTH, STRIP_HEIGHT = 1600, 300
+
+
+def noisy_channel(c):
+    """Channel c of BM_DrawThreeStrips (bench/DrawBench.cpp): a slow wave with hashed noise
+    of +-4000 in raw words, scaled by 0.001 and shifted by -32.768."""
+    i = numpy.arange(DRAW_SAMPLES, dtype=numpy.int64)
+    period = 60000.0 + 17000.0 * c
+    wave = 9000.0 * numpy.sin(2 * numpy.pi * i / period)
+    x = ((i * 3 + c) & 0xFFFFFFFF).astype(numpy.uint32)
+    x ^= x >> numpy.uint32(16)
+    x *= numpy.uint32(0x7FEB352D)
+    x ^= x >> numpy.uint32(15)
+    x *= numpy.uint32(0x846CA68B)
+    x ^= x >> numpy.uint32(16)
+    noise = (x % numpy.uint32(8001)).astype(numpy.int64) - 4000
+    raw = numpy.clip(numpy.rint(32768.0 + wave) + noise, 0, 65535).astype(numpy.uint16)
+    return raw * 0.001 - 32.768
+
+
+def matplotlib_draw_minimum(channels):
+    """Minimum time of fig.canvas.draw() for three line plots, each in axes of 1600 x 300
+    pixels (Agg, default path simplification), over REPETITIONS fresh figures."""
+    import matplotlib
+    matplotlib.use("Agg")
+    import matplotlib.pyplot as plt
+
+    dpi = 100
+    times = numpy.arange(DRAW_SAMPLES, dtype=numpy.float64) * 10.0  # ms, 10 ms apart
+    best = None
+    for _ in range(REPETITIONS):
+        fig = plt.figure(figsize=(STRIP_WIDTH / dpi, DRAW_CHANNELS * STRIP_HEIGHT / dpi), dpi=dpi)
+        for c, values in enumerate(channels):
+            ax = fig.add_axes([0, c / DRAW_CHANNELS, 1, 1 / DRAW_CHANNELS])
+            ax.plot(times, values, color="black", linewidth=1)
+            ax.set_xlim(times[0], times[-1])
+        start = time.perf_counter()
+        fig.canvas.draw()
+        elapsed = time.perf_counter() - start
+        width, height = fig.canvas.get_width_height()
+        if (width, height) != (STRIP_WIDTH, DRAW_CHANNELS * STRIP_HEIGHT):
+            sys.exit(f"compare: the matplotlib figure is {width} x {height} pixels")
+        plt.close(fig)
+        best = elapsed if best is None else min(best, elapsed)
+    return best, matplotlib.__version__
+
+
 def drawing_row(bench):
-    """The curve-drawing comparison: our strip drawing against a matplotlib line plot of
-    the same samples. To be added with the drawing benchmark; returns None until then."""
-    return None
+    """The curve drawing: three full channels drawn into strips of 1600 x 300 pixels by
+    DrawCurve, against matplotlib drawing the same series into axes of that size."""
+    channels = [noisy_channel(c) for c in range(DRAW_CHANNELS)]
+    ref, version = matplotlib_draw_minimum(channels)
+    return ("drawing 3 strips", our_minimum(bench, "BM_DrawThreeStrips"),
+            f"matplotlib {version} Agg", ref, 0.1, "10x faster")
+
+
+def drawing_getvalue_row(bench):
+    """The same drawing against one plain GetValue pass over the same samples."""
+    return ("drawing 3 strips", our_minimum(bench, "BM_DrawThreeStrips"),
+            "GetValue pass (ours)", our_minimum(bench, "BM_GetValueThreeChannels"), 3.0,
+            "within 3x")
 
 
 def ms(seconds):
@@ -128,7 +187,8 @@ def main():
     with open(sys.argv[1]) as f:
         bench = json.load(f)
     rows = [row for row in (text_import_row(bench), binary_import_row(bench),
-                            drawing_row(bench)) if row is not None]
+                            drawing_row(bench), drawing_getvalue_row(bench))
+            if row is not None]
     getvalue = our_minimum(bench, "BM_GetValuePass")
     extra = []
     if getvalue is not None:

@@ -89,25 +89,31 @@ class LineColumnSink {
   public:
     LineColumnSink(Canvas& c, const CurveMapping& m) : m_c(c), m_m(m) {}
 
-    void Add(int32_t tc, double p) {
-        const int32_t y = m_m.ValueCoord(p);
-        if (m_open && tc == m_tc) {
-            // Without branches on y: noisy data would mispredict them at every sample.
-            const bool moved = y != m_last;
-            const bool lower = y<m_low, higher = y> m_high;
-            m_lowLeft = (m_lowLeft | (moved & (m_last == m_low))) & !lower;
-            m_highLeft = (m_highLeft | (moved & (m_last == m_high))) & !higher;
-            m_low = lower ? y : m_low;
-            m_high = higher ? y : m_high;
-            m_last = y;
-            return;
+    // The rows ys[0..n) of points in column tc, whose lowest row is low and highest high.
+    // An extreme row counts as left when any point after its first one lies elsewhere.
+    void AddRun(int32_t tc, const int32_t* ys, int n, int32_t low, int32_t high) {
+        if (n == 0) return;
+        if (!m_open || tc != m_tc) {
+            Finish();
+            m_m.LineTo(m_c, tc, ys[0]);
+            m_open = true;
+            m_tc = tc;
+            m_first = m_low = m_high = ys[0];
+            m_lowLeft = m_highLeft = false;
         }
-        Finish();
-        m_m.LineTo(m_c, tc, y);
-        m_open = true;
-        m_tc = tc;
-        m_first = m_last = m_low = m_high = y;
-        m_lowLeft = m_highLeft = false;
+        if (low < m_low) {
+            m_low = low;
+            m_lowLeft = LeftAfterFirst(ys, n, low);
+        } else if (!m_lowLeft) {
+            m_lowLeft = AnyOther(ys, n, m_low);
+        }
+        if (high > m_high) {
+            m_high = high;
+            m_highLeft = LeftAfterFirst(ys, n, high);
+        } else if (!m_highLeft) {
+            m_highLeft = AnyOther(ys, n, m_high);
+        }
+        m_last = ys[n - 1];
     }
 
     void Finish() {
@@ -131,6 +137,18 @@ class LineColumnSink {
     }
 
   private:
+    // Whether a row after the first `row` among ys[0..n) differs from it.
+    static bool LeftAfterFirst(const int32_t* ys, int n, int32_t row) {
+        int k = 0;
+        while (ys[k] != row) ++k;
+        return AnyOther(ys + k + 1, n - k - 1, row);
+    }
+    static bool AnyOther(const int32_t* ys, int n, int32_t row) {
+        for (int k = 0; k < n; ++k)
+            if (ys[k] != row) return true;
+        return false;
+    }
+
     void Step(int32_t y) {
         if (y == m_pen) return;
         m_m.LineTo(m_c, m_tc, y);
@@ -150,19 +168,19 @@ class BarColumnSink {
   public:
     BarColumnSink(Canvas& c, const CurveMapping& m) : m_c(c), m_m(m), m_zero(m.ZeroCoord()) {}
 
-    void Add(int32_t tc, double p) {
-        const int32_t y = m_m.ValueCoord(p);
-        if (m_open && tc == m_tc) {
-            ++m_count;
-            m_low = std::min(m_low, y);
-            m_high = std::max(m_high, y);
-            return;
+    void AddRun(int32_t tc, const int32_t*, int n, int32_t low, int32_t high) {
+        if (n == 0) return;
+        if (!m_open || tc != m_tc) {
+            Finish();
+            m_open = true;
+            m_tc = tc;
+            m_count = 0;
+            m_low = low;
+            m_high = high;
         }
-        Finish();
-        m_open = true;
-        m_tc = tc;
-        m_count = 1;
-        m_low = m_high = y;
+        m_count += n;
+        m_low = std::min(m_low, low);
+        m_high = std::max(m_high, high);
     }
 
     void Finish() {
@@ -200,8 +218,11 @@ class DotColumnSink {
     DotColumnSink(Canvas& c, const CurveMapping& m)
         : m_c(c), m_m(m), m_seen(static_cast<size_t>(m.ValueExtent()) + 2 * kMargin + 1, 0) {}
 
-    void Add(int32_t tc, double p) {
-        const int32_t y = m_m.ValueCoord(p);
+    void AddRun(int32_t tc, const int32_t* ys, int n, int32_t, int32_t) {
+        for (int k = 0; k < n; ++k) Add(tc, ys[k]);
+    }
+
+    void Add(int32_t tc, int32_t y) {
         if (!m_open || tc != m_tc) {
             m_open = true;
             m_tc = tc;
@@ -228,6 +249,72 @@ class DotColumnSink {
     uint32_t m_column = 0;
 };
 
+// The last index from i on (at most `last`) whose sample falls on the same pixel column as
+// sample i. Columns are runs of indexes, as the column grows with the index; the run's end
+// is found by doubling steps, then halving.
+int64_t ColumnEnd(const CurveMapping& m, int64_t i, int64_t last, double dt) {
+    const int32_t tc = m.TimeCoord(static_cast<double>(i) * dt);
+    const auto same = [&](int64_t j) { return m.TimeCoord(static_cast<double>(j) * dt) == tc; };
+    int64_t in = i, out = last + 1;
+    for (int64_t step = 1;; step *= 2) {
+        const int64_t probe = in + step;
+        if (probe > last) break;
+        if (!same(probe)) {
+            out = probe;
+            break;
+        }
+        in = probe;
+    }
+    while (out - in > 1) {
+        const int64_t mid = in + (out - in) / 2;
+        (same(mid) ? in : out) = mid;
+    }
+    return in;
+}
+
+// As ForEachPoint, for sinks that gather a column's points: the column of each run of
+// samples is computed once.
+template <class Sink>
+void ForEachColumnPoint(const CurveMapping& m, const ChannelStore& store, int c, int32_t first,
+                        int32_t last, double dt, Sink& sink) {
+    for (int64_t i = first; i <= last;) {
+        const int32_t tc = m.TimeCoord(static_cast<double>(i) * dt);
+        const int64_t end = ColumnEnd(m, i, last, dt);
+        // In chunks: first the rows with their extremes, then the sink, so that reading a
+        // sample never waits on the sink's work for the one before.
+        while (i <= end) {
+            constexpr int64_t kChunk = 1024;
+            int32_t rows[kChunk];
+            const int64_t stop = std::min(end + 1, i + kChunk);
+            int n = 0;
+            bool outside = false;
+            int32_t low = std::numeric_limits<int32_t>::max();
+            int32_t high = std::numeric_limits<int32_t>::min();
+            for (; i < stop; ++i) {
+                int32_t err = 0;
+                const double v = store.GetValue(static_cast<int32_t>(i), c, err);
+                if (err != 0) {
+                    if (err == -2) {
+                        outside = true;
+                        break;
+                    }
+                    continue;
+                }
+                const int32_t y = m.RowOf(v);
+                rows[n++] = y;
+                low = std::min(low, y);
+                high = std::max(high, y);
+            }
+            sink.AddRun(tc, rows, n, low, high);
+            if (outside) {
+                sink.Finish();
+                return;
+            }
+        }
+    }
+    sink.Finish();
+}
+
 void DrawPoints(Canvas& canvas, const CurveMapping& m, const ChannelStore& store, int c,
                 int32_t first, int32_t last, double dt, bool byColumn, bool thin) {
     if (!byColumn) {
@@ -239,17 +326,17 @@ void DrawPoints(Canvas& canvas, const CurveMapping& m, const ChannelStore& store
     switch (m.Figure()) {
         case CurveFigure::Line: {
             LineColumnSink sink(canvas, m);
-            ForEachPoint(m, store, c, first, last, dt, sink);
+            ForEachColumnPoint(m, store, c, first, last, dt, sink);
             break;
         }
         case CurveFigure::Bars: {
             BarColumnSink sink(canvas, m);
-            ForEachPoint(m, store, c, first, last, dt, sink);
+            ForEachColumnPoint(m, store, c, first, last, dt, sink);
             break;
         }
         case CurveFigure::Dots: {
             DotColumnSink sink(canvas, m);
-            ForEachPoint(m, store, c, first, last, dt, sink);
+            ForEachColumnPoint(m, store, c, first, last, dt, sink);
             break;
         }
         case CurveFigure::None:

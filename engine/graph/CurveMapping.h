@@ -39,6 +39,19 @@ class CurveMapping {
     int32_t ValueCoord(double p) const {
         return Clamp(m_inverted ? p - m_yoff : m_h - p + m_yoff, m_valueLow, m_valueHigh);
     }
+    // ValueCoord(Offset(v)), without a branch on v, so that long runs of samples pipeline
+    // well: the same operations in the same order, rint by adding and subtracting 2^52.
+    int32_t RowOf(double v) const {
+        const double x = v * m_yscale;
+        const double magic = std::copysign(0x1p52, x);
+        const double rounded = (x + magic) - magic;
+        // From 2^52 on (and for infinities and NaN) x is whole already.
+        const double p = std::fabs(x) < 0x1p52 ? rounded : x;
+        double c = m_inverted ? p - m_yoff : m_h - p + m_yoff;
+        c = c > m_valueLow ? c : m_valueLow;  // NaN goes low
+        c = c < m_valueHigh ? c : m_valueHigh;
+        return static_cast<int32_t>(c);
+    }
     // Pixel of the zero line, the foot of the bars.
     int32_t ZeroCoord() const {
         return Clamp(m_inverted ? -m_yoff : m_h + m_yoff, m_valueLow, m_valueHigh);

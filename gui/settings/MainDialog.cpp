@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTabWidget>
 #include <QWindow>
 
@@ -17,6 +18,7 @@
 #include "core/QtText.h"
 #include "core/UiPort.h"
 #include "files/StartSequence.h"
+#include "graph/GraphWindow.h"
 #include "help/HelpViewer.h"
 #include "settings/ChannelPage.h"
 #include "settings/GeneralPage.h"
@@ -224,11 +226,10 @@ void MainDialog::RunStart() {
 
 void MainDialog::OpenGraphWindow() {
     if (m_graphWindow) return;
-    // Stands in for the graph window until it exists; it belongs to the main dialog.
-    auto* w = new QWidget(this, Qt::Window);
-    w->setObjectName(QStringLiteral("TForm3"));
-    w->setWindowTitle(QStringLiteral("Corvandell - graph window"));
-    w->setAttribute(Qt::WA_DeleteOnClose);
+    // The window belongs to the main dialog; its layout follows the screen it opens on.
+    QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    corv::GraphWindow* w = corv::GraphWindow::Open(m_state, m_ui, screen->size(), this);
+    if (w == nullptr) return;
     m_graphWindow = w;
     w->showMaximized();
 }

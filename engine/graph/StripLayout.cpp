@@ -1,0 +1,79 @@
+#include "graph/StripLayout.h"
+
+#include "AppState.h"
+#include "core/Checked.h"
+
+namespace corv {
+
+namespace {
+
+constexpr double kStripAreaTop = 0.15;
+constexpr double kStripAreaHeight = 0.6;
+constexpr double kStripGap = 0.005;
+
+}  // namespace
+
+int GraphLayout::X(double f) const {
+    return Round<int32_t>(screenWidth * f);
+}
+
+int GraphLayout::Y(double f) const {
+    return Round<int32_t>(screenHeight * f);
+}
+
+GraphLayout ScreenLayout(int width, int height) {
+    GraphLayout g;
+    g.screenWidth = width;
+    g.screenHeight = height;
+    const int stripRight = g.X(0.8);
+    g.overview = {2, g.Y(0.04), stripRight, g.Y(0.09)};
+    g.overviewTimeScale = {2, g.Y(0.092), stripRight, g.Y(0.142)};
+    g.mainTimeScale = {2, g.Y(0.77), stripRight, g.Y(0.815)};
+    for (int c = 0; c < kChannelCount; ++c) {
+        g.strips[static_cast<size_t>(c)] = {2, 0, stripRight, 0};
+        g.scales[static_cast<size_t>(c)] = {stripRight + 2, 0, g.X(0.9) - 2, 0};
+    }
+    return g;
+}
+
+int PresentChannelCount(const AppState& state) {
+    int n = 0;
+    for (bool present : state.store.ChannelPresent) n += present ? 1 : 0;
+    return n;
+}
+
+bool HasStrip(const AppState& state, int c) {
+    return state.store.ChannelPresent[static_cast<size_t>(c)] && state.store.Rec(c).WndSze > 0;
+}
+
+bool StripLayout(AppState& state, GraphLayout& layout, int n) {
+    if (n == 0) return false;
+    double sum = 0;
+    int firstWithStrip = -1;
+    for (int c = 0; c < kChannelCount; ++c) {
+        if (!state.store.ChannelPresent[static_cast<size_t>(c)]) continue;
+        sum += state.store.Rec(c).WndSze;
+        if (firstWithStrip < 0 && state.store.Rec(c).WndSze > 0) firstWithStrip = c;
+    }
+    if (sum == 0 || firstWithStrip < 0) return false;
+
+    GraphLayout g = layout;
+    double top = kStripAreaTop;
+    for (int c = 0; c < kChannelCount; ++c) {
+        PixelRect& strip = g.strips[static_cast<size_t>(c)];
+        PixelRect& scale = g.scales[static_cast<size_t>(c)];
+        const double h = kStripAreaHeight * state.store.Rec(c).WndSze / sum;
+        if (!state.store.ChannelPresent[static_cast<size_t>(c)] || !(h > 0)) {
+            strip.top = strip.bottom = scale.top = scale.bottom = 0;
+            continue;
+        }
+        strip.top = scale.top = g.Y(top);
+        strip.bottom = scale.bottom = g.Y(top + h);
+        top += h + kStripGap;
+    }
+    layout = g;
+    state.ActiveChannel = firstWithStrip;
+    return true;
+}
+
+}  // namespace corv

@@ -1,0 +1,99 @@
+#pragma once
+// The graph window (form TForm3, "Corvandell - graph window"): the overview strip with its
+// time scale, one strip with a y-scale per channel, the main time scale, the read-outs and
+// the menus. It opens maximised with a crosshair cursor and sees every key before its
+// controls. Every command ends by naming redraw jobs in RedrawFlags and running them
+// (RedrawPending); the images keep their pictures between commands.
+
+#include <QMainWindow>
+#include <QSize>
+#include <cstdint>
+#include <functional>
+#include <memory>
+
+#include "graph/ChanImage.h"
+#include "graph/StripLayout.h"
+#include "graph/XZoom.h"
+
+class QMenu;
+
+namespace corv {
+
+struct AppState;
+class UiPort;
+class GraphMenus;
+class GraphReadouts;
+class StripWidgets;
+enum class GraphMenu;
+
+class GraphWindow : public QMainWindow {
+    Q_OBJECT
+  public:
+    // Lays out, builds and draws the window for the loaded channels on a screen of
+    // `screen` pixels; it is not shown yet. Null, after a message, when no present channel
+    // has a strip. The window deletes itself when it closes.
+    static GraphWindow* Open(AppState& state, UiPort& ui, QSize screen, QWidget* parent);
+    ~GraphWindow() override;
+
+    // Adds jobs to RedrawFlags and runs all pending jobs.
+    void Redraw(uint32_t flags);
+    // Runs the jobs pending in RedrawFlags.
+    void RedrawPending();
+    // The outline moves to channel c's strip and c becomes the active channel.
+    void ChangeActiveChannel(int c);
+    // View > "&Refresh total window" and a double click on the overview strip.
+    void RefreshOverview();
+    // Lays the strips out again from the height weights and draws them afresh.
+    void RebuildStrips();
+
+    GraphMenus& Menus() const { return *m_menus; }
+    GraphReadouts& Readouts() const { return *m_readouts; }
+    StripWidgets& Images() const { return *m_images; }
+    const GraphLayout& Layout() const { return m_layout; }
+    QMenu* DimsPopup() const { return m_dimsPopup; }
+
+    // The handlers of the images.
+    void ImgMouseDn(TChanImage* image, MouseButton button, int x, int y);
+    void ImgMouseUp(TChanImage* image, MouseButton button, int x, int y);
+    void ImgDblClick(TChanImage* image);
+    void ImgTimeDown(TChanImage* image, int x);
+    void ImgScaleYDown(TChanImage* image, int y);
+    // The key handler; false when the key is left to the menus.
+    bool FormKeyDown(int qtKey, Qt::KeyboardModifiers modifiers);
+
+  protected:
+    void closeEvent(QCloseEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
+
+  private:
+    GraphWindow(AppState& state, UiPort& ui, const GraphLayout& layout, QWidget* parent);
+
+    void CreateStrips();
+    void AssignImageHandlers();
+    void InitialDraw();
+    void WireMenus();
+    void WireFileAndViewMenus();
+    void WireZoomAndBaselineMenus();
+    void WireOtherMenus();
+    void ShowMenuHelp(GraphMenu menu);
+    // Runs a menu command, under the hourglass unless it opens a dialog; its redraw jobs
+    // run afterwards. An exception is shown and ends the command.
+    void RunCommand(const std::function<uint32_t()>& command, bool busy = true);
+    void ChooseXZoom(XZoomItem item);
+    void SaveSettings();
+    void SaveChannelOnClose(int c);
+    int ImageIndex(const TChanImage* image) const;
+    Canvas* ActiveStrip();
+
+    AppState& m_state;
+    UiPort& m_ui;
+    GraphLayout m_layout;
+    QWidget* m_client;
+    std::unique_ptr<StripWidgets> m_images;
+    std::unique_ptr<GraphReadouts> m_readouts;
+    std::unique_ptr<GraphMenus> m_menus;
+    QMenu* m_dimsPopup = nullptr;
+    XZoomChecks m_checks;
+};
+
+}  // namespace corv

@@ -1,0 +1,58 @@
+#pragma once
+// The demo recording loaded as the program loads it (setup file read over the defaults,
+// then Start), for the graph window tests. A third channel can be made from the beak file.
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QPointer>
+#include <array>
+#include <memory>
+
+#include "AppState.h"
+#include "TestSupport.h"
+#include "core/RecordingUiPort.h"
+#include "files/StartSequence.h"
+#include "graph/GraphWindow.h"
+#include "settings/Defaults.h"
+#include "settings/SetupFile.h"
+
+namespace corv::test {
+
+struct DemoRun {
+    // weights: the WndSze of the three channels; withThird loads channel 3 from the beak
+    // file as well.
+    explicit DemoRun(std::array<int, 3> weights = {1, 1, 1}, bool withThird = false) {
+        const auto cfg = SourceDir() / "demo" / "demo.cfg";
+        SetDefaults(state, SourceDir() / "build" / "corvandell");
+        loaded = ReadSetupFile(state, cfg);
+        state.folders.SetupPath = cfg.string();
+        if (withThird) {
+            state.store.Rec(2) = state.store.Rec(0);
+            state.store.Rec(2).Caption = "Beak again";
+        }
+        for (int c = 0; c < 3; ++c) state.store.Rec(c).WndSze = static_cast<uint8_t>(weights[c]);
+        state.store.AllocateBanks(ui);
+        loaded = loaded && RunStart(state, ui) == StartOutcome::Loaded;
+    }
+
+    // Opens the window for a 1600 x 1000 screen.
+    GraphWindow* Open() {
+        window = GraphWindow::Open(state, ui, QSize(1600, 1000), nullptr);
+        return window.data();
+    }
+
+    ~DemoRun() { delete window.data(); }
+
+    AppState state;
+    RecordingUiPort ui;
+    bool loaded = false;
+    QPointer<GraphWindow> window;
+};
+
+// Lets a window that closed itself go.
+inline void ProcessDeletes() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+}  // namespace corv::test
