@@ -13,7 +13,8 @@ struct Subcommand {
 };
 
 const Subcommand kSubcommands[] = {
-    {"setup-show", "setup-show FILE                 print FILE read over the defaults as a setup file",
+    {"setup-show",
+     "setup-show FILE                 print FILE read over the defaults as a setup file",
      SetupShowCommand},
     {"run",
      "run [--default-answer yes|no|ok|cancel|aux] SETUP [SCRIPT]\n"

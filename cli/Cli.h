@@ -11,7 +11,7 @@
 namespace corv::cli {
 
 struct CliContext {
-    std::vector<std::string> args;   // the subcommand's arguments
+    std::vector<std::string> args;     // the subcommand's arguments
     std::filesystem::path executable;  // the running program (for the program folder)
     std::istream& in;
     std::ostream& out;

@@ -42,8 +42,8 @@ void Channels(ScriptContext& ctx, const std::vector<std::string>&) {
 
 void Axis(ScriptContext& ctx, const std::vector<std::string>&) {
     const StartRef& r = ctx.state.startRef;
-    const std::vector<int64_t> ref = {r.year, r.month, r.day, r.hour, r.minute, r.second,
-                                      r.millisecond};
+    const std::vector<int64_t> ref = {r.year,   r.month,  r.day,        r.hour,
+                                      r.minute, r.second, r.millisecond};
     PrintJson(ctx.out, JsonObject()
                            .Add("command", "axis")
                            .Add("OriginTime", ctx.state.store.OriginTime)

@@ -15,9 +15,11 @@ namespace corv::cli {
 [[nodiscard]] std::string JsonNumber(double v);
 
 class JsonObject {
-public:
+  public:
     JsonObject& Add(std::string_view key, std::string_view value);
-    JsonObject& Add(std::string_view key, const char* value) { return Add(key, std::string_view(value)); }
+    JsonObject& Add(std::string_view key, const char* value) {
+        return Add(key, std::string_view(value));
+    }
     JsonObject& Add(std::string_view key, double value);
     JsonObject& Add(std::string_view key, int64_t value);
     JsonObject& Add(std::string_view key, int32_t value) { return Add(key, int64_t{value}); }
@@ -26,7 +28,7 @@ public:
     JsonObject& AddRaw(std::string_view key, std::string_view json);
     [[nodiscard]] std::string Str() const { return "{" + m_body + "}"; }
 
-private:
+  private:
     void Key(std::string_view key);
     std::string m_body;
 };

@@ -25,8 +25,8 @@ bool ParseOptions(const std::vector<std::string>& args, RunOptions& o, std::ostr
     std::vector<std::string> positional;
     for (size_t i = 0; i < args.size(); ++i) {
         if (args[i] == "--default-answer") {
-            const auto a = i + 1 < args.size() ? RecordingUiPort::AnswerFromName(args[i + 1])
-                                               : std::nullopt;
+            const auto a =
+                i + 1 < args.size() ? RecordingUiPort::AnswerFromName(args[i + 1]) : std::nullopt;
             if (!a) {
                 err << "corvandell-cli: --default-answer takes yes, no, ok, cancel or aux\n";
                 return false;
@@ -76,30 +76,39 @@ void PrintUiEvent(std::ostream& out, const UiEvent& e) {
             PrintJson(out, JsonObject().Add("event", "message").Add("text", e.text));
             break;
         case UiEvent::Kind::Question:
-            PrintJson(out, JsonObject()
-                               .Add("event", "question")
-                               .Add("text", e.text)
-                               .Add("answer", e.answer));
+            PrintJson(
+                out,
+                JsonObject().Add("event", "question").Add("text", e.text).Add("answer", e.answer));
             break;
         case UiEvent::Kind::Input:
-            PrintJson(out,
-                      JsonObject().Add("event", "input").Add("text", e.text).Add("answer", e.answer));
+            PrintJson(
+                out,
+                JsonObject().Add("event", "input").Add("text", e.text).Add("answer", e.answer));
             break;
         case UiEvent::Kind::Help:
             PrintJson(out, JsonObject().Add("event", "help").Add("file", e.text));
             break;
-        case UiEvent::Kind::Beep: PrintJson(out, JsonObject().Add("event", "beep")); break;
-        case UiEvent::Kind::Halt: PrintJson(out, JsonObject().Add("event", "halt")); break;
-        case UiEvent::Kind::Progress: break;
+        case UiEvent::Kind::Beep:
+            PrintJson(out, JsonObject().Add("event", "beep"));
+            break;
+        case UiEvent::Kind::Halt:
+            PrintJson(out, JsonObject().Add("event", "halt"));
+            break;
+        case UiEvent::Kind::Progress:
+            break;
     }
 }
 
 const char* OutcomeName(StartOutcome o) {
     switch (o) {
-        case StartOutcome::Loaded: return "loaded";
-        case StartOutcome::NoChannel: return "no-channel";
-        case StartOutcome::PrepareFailed: return "prepare-failed";
-        case StartOutcome::LoadFailed: return "load-failed";
+        case StartOutcome::Loaded:
+            return "loaded";
+        case StartOutcome::NoChannel:
+            return "no-channel";
+        case StartOutcome::PrepareFailed:
+            return "prepare-failed";
+        case StartOutcome::LoadFailed:
+            return "load-failed";
     }
     return "?";
 }

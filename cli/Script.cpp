@@ -35,7 +35,9 @@ void AddCoreVerbs(std::vector<Verb>& verbs) {
 
 }  // namespace
 
-void PrintJson(std::ostream& out, const JsonObject& o) { out << o.Str() << '\n' << std::flush; }
+void PrintJson(std::ostream& out, const JsonObject& o) {
+    out << o.Str() << '\n' << std::flush;
+}
 
 std::vector<std::string> SplitScriptLine(const std::string& line) {
     std::vector<std::string> words;
@@ -60,9 +62,13 @@ int ChannelArg(const std::string& text) {
     return c;
 }
 
-int32_t IntArg(const std::string& text) { return StrToInt(text); }
+int32_t IntArg(const std::string& text) {
+    return StrToInt(text);
+}
 
-double TimeArg(const std::string& text) { return StrToFloat(text); }
+double TimeArg(const std::string& text) {
+    return StrToFloat(text);
+}
 
 void RunScriptLine(ScriptContext& ctx, const std::vector<std::string>& words) {
     if (words.empty()) return;

@@ -8,7 +8,7 @@
 namespace corv {
 
 class BankMemory {
-public:
+  public:
     BankMemory() = default;
     ~BankMemory() { Release(); }
     BankMemory(const BankMemory&) = delete;
@@ -20,7 +20,7 @@ public:
     uint16_t* Words() const { return m_words; }
     bool Held() const { return m_words != nullptr; }
 
-private:
+  private:
     uint16_t* m_words = nullptr;
 };
 

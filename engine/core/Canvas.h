@@ -16,7 +16,7 @@ enum class PenStyle { Solid, Dash, Dot };
 enum class PenMode { Copy, NotXor };
 
 class Canvas {
-public:
+  public:
     virtual ~Canvas() = default;
 
     virtual int Width() const = 0;

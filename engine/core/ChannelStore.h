@@ -16,7 +16,7 @@ namespace corv {
 class UiPort;
 
 class ChannelStore {
-public:
+  public:
     static constexpr int32_t kBlockSamples = 16384;
     static constexpr int kBlockShift = 14;
     static constexpr int32_t kBlockMask = kBlockSamples - 1;
@@ -104,7 +104,7 @@ public:
     double TotalSpan = 0;
     double OriginTime = 0;
 
-private:
+  private:
     static double ApplyPolynom(const ChannelRecord& r, double x, int32_t& err);
 
     std::array<uint16_t*, kBlockTableSize> m_table{};

@@ -57,7 +57,9 @@ template <std::integral T>
 }
 
 // Nearest integer, halves to the even neighbour, as a double (no range check).
-[[nodiscard]] inline double RoundHalfEven(double v) { return std::nearbyint(v); }
+[[nodiscard]] inline double RoundHalfEven(double v) {
+    return std::nearbyint(v);
+}
 
 // Round: nearest integer with halves to even, range-checked into T (default 64 bits).
 template <std::integral T = int64_t>

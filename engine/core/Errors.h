@@ -9,19 +9,19 @@ namespace corv {
 
 // Integer arithmetic or indexing left the range of its type.
 class RangeError : public std::runtime_error {
-public:
+  public:
     explicit RangeError(const std::string& what = "Range check error") : std::runtime_error(what) {}
 };
 
 // Typed text is not a number of the wanted kind; the message quotes the text.
 class ConversionError : public std::runtime_error {
-public:
+  public:
     explicit ConversionError(const std::string& what) : std::runtime_error(what) {}
 };
 
 // A file could not be read or written while a command was working on it.
 class IoError : public std::runtime_error {
-public:
+  public:
     explicit IoError(const std::string& what) : std::runtime_error(what) {}
 };
 

@@ -3,7 +3,9 @@
 namespace corv {
 
 namespace {
-std::string Pt(int x, int y) { return std::to_string(x) + "," + std::to_string(y); }
+std::string Pt(int x, int y) {
+    return std::to_string(x) + "," + std::to_string(y);
+}
 }  // namespace
 
 std::vector<std::string> RecordingCanvas::CallsStartingWith(const std::string& prefix) const {
@@ -20,8 +22,9 @@ void RecordingCanvas::SetPenColour(Colour c) {
 
 void RecordingCanvas::SetPenStyle(PenStyle s) {
     m_style = s;
-    Add(std::string("pen style ") +
-        (s == PenStyle::Solid ? "solid" : s == PenStyle::Dash ? "dash" : "dot"));
+    Add(std::string("pen style ") + (s == PenStyle::Solid  ? "solid"
+                                     : s == PenStyle::Dash ? "dash"
+                                                           : "dot"));
 }
 
 void RecordingCanvas::SetPenMode(PenMode m) {
@@ -71,8 +74,12 @@ void RecordingCanvas::TextOut(int x, int y, const std::string& text) {
     Add("text " + Pt(x, y) + " " + text);
 }
 
-int RecordingCanvas::TextHeight(const std::string&) { return m_fontHeight + 5; }
+int RecordingCanvas::TextHeight(const std::string&) {
+    return m_fontHeight + 5;
+}
 
-int RecordingCanvas::TextWidth(const std::string& text) { return 6 * static_cast<int>(text.size()); }
+int RecordingCanvas::TextWidth(const std::string& text) {
+    return 6 * static_cast<int>(text.size());
+}
 
 }  // namespace corv

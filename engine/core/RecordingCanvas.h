@@ -10,7 +10,7 @@
 namespace corv {
 
 class RecordingCanvas : public Canvas {
-public:
+  public:
     RecordingCanvas(int width, int height) : m_width(width), m_height(height) {}
 
     // Each call as text, for example "pen colour 255", "line 0,0-10,5", "text 3,4 JAN".
@@ -42,7 +42,7 @@ public:
     int TextHeight(const std::string& text) override;
     int TextWidth(const std::string& text) override;
 
-private:
+  private:
     void Add(std::string s) { m_calls.push_back(std::move(s)); }
 
     int m_width, m_height;

@@ -27,11 +27,16 @@ Answer Fit(Answer a, Buttons b) {
 
 const char* RecordingUiPort::AnswerName(Answer a) {
     switch (a) {
-        case Answer::Ok: return "ok";
-        case Answer::Cancel: return "cancel";
-        case Answer::Yes: return "yes";
-        case Answer::No: return "no";
-        case Answer::Aux: return "aux";
+        case Answer::Ok:
+            return "ok";
+        case Answer::Cancel:
+            return "cancel";
+        case Answer::Yes:
+            return "yes";
+        case Answer::No:
+            return "no";
+        case Answer::Aux:
+            return "aux";
     }
     return "?";
 }
@@ -116,15 +121,18 @@ void RecordingUiPort::ShowHelpFile(const std::filesystem::path& file) {
     Record({UiEvent::Kind::Help, file.generic_string(), "", BoxKind::Information});
 }
 
-void RecordingUiPort::Beep() { Record({UiEvent::Kind::Beep, "", "", BoxKind::Information}); }
+void RecordingUiPort::Beep() {
+    Record({UiEvent::Kind::Beep, "", "", BoxKind::Information});
+}
 
-void RecordingUiPort::SetBusy(bool busy) { m_busyDepth += busy ? 1 : -1; }
+void RecordingUiPort::SetBusy(bool busy) {
+    m_busyDepth += busy ? 1 : -1;
+}
 
 void RecordingUiPort::ProgressText(int x, int y, const std::string& text) {
     if (m_recordProgress)
-        Record({UiEvent::Kind::Progress,
-                std::to_string(x) + "," + std::to_string(y) + ":" + text, "",
-                BoxKind::Information});
+        Record({UiEvent::Kind::Progress, std::to_string(x) + "," + std::to_string(y) + ":" + text,
+                "", BoxKind::Information});
 }
 
 void RecordingUiPort::Halt() {

@@ -24,7 +24,7 @@ struct UiEvent {
 };
 
 class RecordingUiPort : public UiPort {
-public:
+  public:
     // Scripted answers, taken in order by the questions (and input boxes for texts).
     void QueueAnswer(Answer a) { m_answers.push_back(a); }
     void QueueText(std::string text) { m_texts.push_back(std::move(text)); }
@@ -59,7 +59,7 @@ public:
     static const char* AnswerName(Answer a);
     static std::optional<Answer> AnswerFromName(const std::string& name);
 
-private:
+  private:
     Answer NextAnswer();
     void Record(UiEvent e);
 

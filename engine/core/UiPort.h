@@ -27,7 +27,7 @@ struct ThreeButtonQuestion {
 };
 
 class UiPort {
-public:
+  public:
     virtual ~UiPort() = default;
 
     // A plain message box with one OK button.
@@ -56,13 +56,13 @@ public:
 
 // Shows the hourglass for the lifetime of the guard.
 class BusyGuard {
-public:
+  public:
     explicit BusyGuard(UiPort& ui) : m_ui(ui) { m_ui.SetBusy(true); }
     ~BusyGuard() { m_ui.SetBusy(false); }
     BusyGuard(const BusyGuard&) = delete;
     BusyGuard& operator=(const BusyGuard&) = delete;
 
-private:
+  private:
     UiPort& m_ui;
 };
 

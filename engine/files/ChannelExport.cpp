@@ -61,7 +61,9 @@ void AppendDateTime(std::string& line, double t, char dateSep, char dlmt) {
 
 // A stretch that runs to the end of the recording includes its last sample: exporting the
 // entire channel must not drop it.
-bool ReachesEnd(const ChannelStore& store, double tEnd) { return tEnd >= store.TotalSpan; }
+bool ReachesEnd(const ChannelStore& store, double tEnd) {
+    return tEnd >= store.TotalSpan;
+}
 
 // Rows first .. end - 1 on channel c's time steps.
 struct RowRange {

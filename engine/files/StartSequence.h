@@ -16,10 +16,10 @@ struct StartHooks {
 };
 
 enum class StartOutcome {
-    Loaded,          // every present channel loaded; the graph window may open
-    NoChannel,       // " Invalid filename(s)" was shown
-    PrepareFailed,   // a header or start-time check failed (it showed its own message)
-    LoadFailed,      // " Error. Missing data files." was shown
+    Loaded,         // every present channel loaded; the graph window may open
+    NoChannel,      // " Invalid filename(s)" was shown
+    PrepareFailed,  // a header or start-time check failed (it showed its own message)
+    LoadFailed,     // " Error. Missing data files." was shown
 };
 
 StartOutcome RunStart(AppState& state, UiPort& ui, const StartHooks& hooks = {});

@@ -69,10 +69,10 @@ struct Settings {
     int32_t GraphFont = 0, GraphFontSize = 0;
     double FrequSensibility = 0;
     BeakParams Beak;
-    double CommSampInterval = 0;                 // "Comm.SampInterval"
-    std::string StatisticsFileName;              // "name_out_file"
+    double CommSampInterval = 0;                         // "Comm.SampInterval"
+    std::string StatisticsFileName;                      // "name_out_file"
     std::array<std::string, kChannelCount> NameOutFile;  // per-channel output file
-    std::string BreathFileName, FeedFileName;    // event analysis outputs (not saved)
+    std::string BreathFileName, FeedFileName;            // event analysis outputs (not saved)
     char OutDlmt = '\t';
     char DateSep = '.';
     double AltNullmbar = 0;
