@@ -9,7 +9,7 @@
 namespace {
 
 class QtEnvironment : public ::testing::Environment {
-public:
+  public:
     void SetUp() override {
         setenv("QT_QPA_PLATFORM", "offscreen", 0);
         static int argc = 1;
@@ -19,7 +19,7 @@ public:
     }
     void TearDown() override { m_app.reset(); }
 
-private:
+  private:
     std::unique_ptr<QApplication> m_app;
 };
 
