@@ -4,21 +4,9 @@
 #include <cmath>
 #include <cstdio>
 
+#include "core/Utf8Text.h"
+
 namespace corv::cli {
-
-namespace {
-
-// Length of the valid UTF-8 sequence at s[i], or 0 when it is not one.
-size_t Utf8Length(std::string_view s, size_t i) {
-    const auto b = static_cast<unsigned char>(s[i]);
-    size_t n = b >= 0xF0 && b <= 0xF4 ? 4 : b >= 0xE0 ? 3 : b >= 0xC2 && b <= 0xDF ? 2 : 0;
-    if (n == 0 || i + n > s.size()) return 0;
-    for (size_t k = 1; k < n; ++k)
-        if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80) return 0;
-    return n;
-}
-
-}  // namespace
 
 std::string JsonString(std::string_view s) {
     std::string out = "\"";
@@ -49,7 +37,7 @@ std::string JsonString(std::string_view s) {
             out += buf;
         } else if (c < 0x80) {
             out += static_cast<char>(c);
-        } else if (size_t n = Utf8Length(s, i)) {
+        } else if (size_t n = Utf8SequenceLength(s, i)) {
             out.append(s.substr(i, n));
             i += n - 1;
         } else {

@@ -5,6 +5,7 @@
 #include "AppState.h"
 #include "core/Convert.h"
 #include "core/NumberFormat.h"
+#include "core/Utf8Text.h"
 
 namespace corv {
 
@@ -13,17 +14,6 @@ namespace {
 // Chart style codes 0..5: direction × 3 + figure.
 constexpr int kFigures = 3;
 constexpr int kDialogStyles = 6;
-
-// Length of the UTF-8 sequence starting at s[i]; 1 for a byte that does not start a
-// complete one, so that any byte text is still cut somewhere.
-size_t CharLength(const std::string& s, size_t i) {
-    const auto lead = static_cast<unsigned char>(s[i]);
-    const size_t n = lead >= 0xF0 && lead < 0xF5 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC2 ? 2 : 1;
-    if (n == 1 || lead >= 0xF5 || i + n > s.size()) return 1;
-    for (size_t k = 1; k < n; ++k)
-        if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80) return 1;
-    return n;
-}
 
 bool ValidCaptionPos(int32_t pos) {
     return pos == kCaptionInvisible || pos == kCaptionAtTop || pos == kCaptionAtBottom;
@@ -58,10 +48,7 @@ void ApplyChartStyle(AppState& state, int c, const ChartStyleChoice& choice) {
 }
 
 std::string CutCaption(const std::string& caption) {
-    size_t end = 0;
-    for (size_t n = 0; n < kMaxCaptionLength && end < caption.size(); ++n)
-        end += CharLength(caption, end);
-    return caption.substr(0, end);
+    return FirstCharacters(caption, kMaxCaptionLength);
 }
 
 SubsidLineRows SubsidLineRowsOf(const AppState& state, int c) {

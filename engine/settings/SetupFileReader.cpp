@@ -8,6 +8,7 @@
 
 #include "core/Convert.h"
 #include "core/Errors.h"
+#include "core/Utf8Text.h"
 #include "settings/SetupFile.h"
 #include "settings/SetupKeys.h"
 #include "settings/SetupLineReader.h"
@@ -68,23 +69,6 @@ std::optional<int> IndexField(std::string_view field, int count) {
     const auto v = IntField(field);
     if (!v || *v < 0 || *v >= count) return std::nullopt;
     return *v;
-}
-
-// Length of the UTF-8 sequence starting at s[i], or 1 for a byte that does not start one,
-// so that cutting a text never splits a character written by this program.
-size_t CharLength(std::string_view s, size_t i) {
-    const auto lead = static_cast<unsigned char>(s[i]);
-    const size_t n = lead >= 0xF0 && lead < 0xF5 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC2 ? 2 : 1;
-    if (n == 1 || lead >= 0xF5 || i + n > s.size()) return 1;
-    for (size_t k = 1; k < n; ++k)
-        if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80) return 1;
-    return n;
-}
-
-std::string FirstCharacters(std::string_view s, size_t count) {
-    size_t end = 0;
-    for (size_t n = 0; n < count && end < s.size(); ++n) end += CharLength(s, end);
-    return std::string(s.substr(0, end));
 }
 
 // Assigns one value field to a setting; a field that does not convert leaves it as it was.
