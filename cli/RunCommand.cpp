@@ -2,6 +2,7 @@
 #include <fstream>
 #include <iostream>
 #include <memory>
+#include <string_view>
 
 #include "AppState.h"
 #include "Cli.h"
@@ -140,15 +141,15 @@ int RunCommand(CliContext& ctx) {
         for (; next < script.size() && script[next][0] == "answer"; ++next)
             RunScriptLine(sc, script[next]);
 
-        StartOutcome outcome;
+        // An exception (a header that cannot be read, say) abandons Start like any command.
+        const char* outcome = "error";
         try {
-            outcome = RunStart(*state, ui);
+            outcome = OutcomeName(RunStart(*state, ui));
         } catch (const std::exception& e) {
             PrintJson(ctx.out, JsonObject().Add("event", "error").Add("text", e.what()));
-            outcome = StartOutcome::LoadFailed;
         }
-        PrintJson(ctx.out, JsonObject().Add("event", "start").Add("outcome", OutcomeName(outcome)));
-        if (outcome != StartOutcome::Loaded) return kExitFailed;
+        PrintJson(ctx.out, JsonObject().Add("event", "start").Add("outcome", outcome));
+        if (std::string_view(outcome) != OutcomeName(StartOutcome::Loaded)) return kExitFailed;
 
         for (; next < script.size(); ++next) RunScriptLine(sc, script[next]);
     } catch (const HaltRequested&) {

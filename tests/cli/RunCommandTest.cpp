@@ -133,6 +133,42 @@ TEST(RunCommand, ExportsAndSavesSetup) {
     EXPECT_EQ(test::ReadFile(dir / "saved.cfg").rfind("Corvandell Setup File\r\n", 0), 0u);
 }
 
+TEST(RunCommand, BrokenBinaryHeadersAbandonStartOrKeepTheDialogsTime) {
+    TempDir dir;
+    auto header = [](const std::string& line3, const std::string& line4) {
+        const std::vector<std::string> lines = {
+            "CV file info", "Broken", line3, line4, "100", "", "", "", "comment", ""};
+        std::string h;
+        for (auto l : lines) h += (l + std::string(70, ' ')).substr(0, 70) + "\r\n";
+        return h + std::string(200, '\x01');
+    };
+    const std::string coeffs =
+        " 0.00000000000000E+0000 1.00000000000000E-0002 0.00000000000000E+0000";
+    WriteFile(dir / "date.bin", header(coeffs, "45.13.20x6 25:61:00"));
+    WriteFile(dir / "numbers.bin", header("not three numbers", "01.01.2020 00:00:00"));
+
+    auto setupFor = [&](const std::string& name) {
+        auto state = std::make_unique<AppState>();
+        SetDefaults(*state, "/nonexistent/corvandell");
+        state->store.Rec(0).NameIn = (dir / name).string();
+        WriteSetupFile(*state, dir / (name + ".cfg"));
+        return (dir / (name + ".cfg")).string();
+    };
+    // A date that is no date keeps the start time of the setup; the rest of the header counts.
+    const auto date = RunCliWith({"run", setupFor("date.bin"), "-"}, "channels\n");
+    EXPECT_EQ(date.code, 0) << date.out;
+    EXPECT_NE(date.out.find("\"StartTime\":31622400000,"), std::string::npos) << date.out;
+    EXPECT_NE(date.out.find("\"SampRate\":100,"), std::string::npos);
+    EXPECT_NE(date.out.find("\"DataCnt\":99,"), std::string::npos);
+
+    const auto numbers = RunCliWith({"run", setupFor("numbers.bin")});
+    EXPECT_EQ(numbers.code, 1);
+    EXPECT_NE(numbers.out.find("{\"event\":\"error\",\"text\":\"Invalid numeric format in line 3"),
+              std::string::npos)
+        << numbers.out;
+    EXPECT_NE(numbers.out.find("{\"event\":\"start\",\"outcome\":\"error\"}"), std::string::npos);
+}
+
 TEST(RunCommand, UsageErrors) {
     EXPECT_EQ(RunCliWith({"run"}).code, 2);
     EXPECT_EQ(RunCliWith({"run", "--default-answer", "maybe", "x.cfg"}).code, 2);
