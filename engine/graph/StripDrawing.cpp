@@ -19,11 +19,6 @@ const ColourEntry& ColourOf(const AppState& state, int index) {
     return state.settings.ColourTable[static_cast<size_t>(index)];
 }
 
-void FillInterior(Canvas& image) {
-    image.SetBrushColour(kImageBackground);
-    image.FillRect(1, 1, image.Width() - 1, image.Height() - 1);
-}
-
 bool SubsidLinesOn(const AppState& state, int c) {
     return state.settings.SubsidLines[static_cast<size_t>(c)][0].shown == 1.0;
 }
@@ -67,7 +62,9 @@ void DrawStrip(Canvas& strip, const AppState& state, int c) {
     if (!HasStrip(state, c) || strip.Height() <= 0) return;
     const ValueRange range = DisplayRange(state.store, c);
     const bool active = c == state.ActiveChannel;
-    FillInterior(strip);
+    // The frame is drawn afresh too: the curve reaches into its columns, and pixels of an
+    // earlier curve there would stay.
+    ClearImage(strip);
     DrawCurve(strip, state.store, c, StripCurveColour(state, c), strip.Width(), strip.Height(),
               state.view.LeftBorder, state.view.RightBorder, range.lo, range.hi);
     if (SubsidLinesOn(state, c)) DrawSubsidiaryLines(strip, state, c);
@@ -96,7 +93,7 @@ void DrawStripOutline(Canvas& strip, Colour colour) {
 void DrawStripYScale(Canvas& scale, const AppState& state, int c) {
     if (!HasStrip(state, c)) return;
     const ValueRange range = DisplayRange(state.store, c);
-    FillInterior(scale);
+    ClearImage(scale);  // labels at the ends reach into the frame
     scale.SetPenMode(PenMode::Copy);
     scale.SetPenStyle(PenStyle::Solid);
     DrawValueScale(scale, state.store, c, kScaleTextX, scale.Height(), range.lo, range.hi,

@@ -38,6 +38,9 @@ GraphWindow::GraphWindow(AppState& state, UiPort& ui, const GraphLayout& layout,
     setWindowTitle(QStringLiteral("Corvandell - graph window"));
     setAttribute(Qt::WA_DeleteOnClose);
     setCursor(Qt::CrossCursor);
+    // The strips are laid out for the whole screen; where nothing maximises the window
+    // (a desktop without a window manager) it still shows them all.
+    resize(m_layout.screenWidth, m_layout.screenHeight);
     m_state.view = InitialViewState(m_state.store.TotalSpan);
 
     m_client = new QWidget(this);
@@ -124,7 +127,9 @@ void GraphWindow::RefreshOverview() {
 void GraphWindow::RebuildStrips() {
     const int active = m_state.ActiveChannel;
     // Failing, the layout keeps its rectangles and the strips come back as they were.
-    (void)StripLayout(m_state, m_layout, PresentChannelCount(m_state));
+    // The layout makes the first strip active; the user's choice stays while its strip does.
+    if (StripLayout(m_state, m_layout, PresentChannelCount(m_state)) && HasStrip(m_state, active))
+        m_state.ActiveChannel = active;
     m_images->FreeStrips();
     CreateStrips();
     uint32_t flags = kRedrawAllStripMarks;

@@ -34,7 +34,11 @@ std::string ReadFile(const std::filesystem::path& p) {
     return ss.str();
 }
 
-std::filesystem::path FixturesDir() { return CORV_FIXTURES_DIR; }
-std::filesystem::path SourceDir() { return CORV_SOURCE_DIR; }
+std::filesystem::path FixturesDir() {
+    return CORV_FIXTURES_DIR;
+}
+std::filesystem::path SourceDir() {
+    return CORV_SOURCE_DIR;
+}
 
 }  // namespace corv::test

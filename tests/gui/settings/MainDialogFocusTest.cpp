@@ -25,7 +25,7 @@ void Activate(QWidget* w) {
 class BoxCloser {
   public:
     BoxCloser() { Poll(); }
-    ~BoxCloser() { m_alive = std::make_shared<bool>(false); }
+    ~BoxCloser() { *m_alive = false; }  // the timer still pending holds the flag
     QStringList texts;
 
   private:
