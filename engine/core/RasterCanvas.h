@@ -47,7 +47,6 @@ class RasterCanvas : public Canvas {
     void Put(int64_t x, int64_t y, Colour c);
     void PutCopy(int64_t x, int64_t y, Colour c);
     // Whether step k of the current line is drawn by the pen pattern.
-    bool PatternOn(int64_t k) const;
     void Line(int64_t x0, int64_t y0, int64_t x1, int64_t y1);
 
     int m_width, m_height;

@@ -49,7 +49,6 @@ class QtCanvas : public Canvas {
     void Put(int64_t x, int64_t y, QRgb c);
     void PutCopy(int64_t x, int64_t y, QRgb c);
     // Whether step k of the current line is drawn by the pen pattern.
-    bool PatternOn(int64_t k) const;
     void Line(int64_t x0, int64_t y0, int64_t x1, int64_t y1);
 
     QImage& m_image;
