@@ -37,115 +37,11 @@ std::string SetupText(const AppState& state) {
 }
 
 // The default file, line by line from the key tables.
-std::string ExpectedDefaultText() {
-    const std::vector<std::pair<std::string, std::string>> channelKeys = {
-        {"NameIn", "c:\\"},
-        {"Caption", "Channel#          "},
-        {"SampRate", "1000"},
-        {"DataCnt", "0"},
-        {"StartTime", " 3.16224000000000E+0010\t (01.01.1982 00:00:00)"},
-        {"EndTime", kZero},
-        {"SmpDelay", "0"},
-        {"CorrSmpDelay", "0"},
-        {"GrRepr", "0"},
-        {"ToCreate", "0"},
-        {"Min", kZero},
-        {"Max", k65535},
-        {"CoeffA", kOne},
-        {"CoeffB", kZero},
-        {"CoeffC", kZero},
-        {"UsrCoeffA", kOne},
-        {"UsrCoeffB", kZero},
-        {"LowRng", kZero},
-        {"HighRng", k65535},
-        {"yOffset", kZero},
-        {"WndSze", "1"},
-        {"KindEqu", "M"},
-        {"ColumnValue", "0"},
-        {"HeaderText", "0"},
-        {"InDelimiter", "\t"},
-        {"Derivation", "0"},
-        {"GridDist", kZero},
-        {"RunMean", "0"},
-        {"Poly_A", kZero},
-        {"Poly_B", kZero},
-        {"Poly_C", kOne},
-        {"Poly_D", kZero},
-        {"Poly_E", kZero},
-        {"Poly_F", kZero},
-        {"Poly_G", kZero},
-        {"Poly_H", kZero},
-        {"Poly_I", kZero},
-        {"Poly_J", kZero},
-        {"Poly_K", kZero},
-        {"bSet", "0"},
-        {"bApplyPolynom", "0"},
-    };
-    const std::vector<std::pair<std::string, std::string>> colours = {
-        {"7", "Background"},
-        {"0", "Foreground"},
-        {"16711680", "F4/F5 cursor"},
-        {"16711935", "Window border F1/F2"},
-        {"10", "Jump-distance line"},
-        {"4", "Dashed horiz. lines"},
-        {"16776960", "Cross cursor"},
-        {"0", "Active curve"},
-        {"8421504", "Inactive curves"},
-        {"8", "Background text bar"},
-        {"15", "Foreground text bar"},
-        {"255", "Marked curve section"},
-        {"255", "Dawn marker"},
-        {"16711680", "Dusk Marker"},
-        {"0", "PCX-colors"},
-        {"15", "Linear Regr."},
-        {"15", "Tags"},
-    };
-    std::string t = "Corvandell Setup File\r\nRelease 4.0\r\n";
-    for (int c = 0; c < 3; ++c)
-        for (auto [key, value] : channelKeys) {
-            if (key == "Caption") value[7] = char('1' + c);
-            t += key + "\t" + std::to_string(c) + "\t" + value + "\r\n";
-        }
-    for (size_t i = 0; i < colours.size(); ++i)
-        t += "Color\t" + std::to_string(i) + "\t" + colours[i].first + "\t" + colours[i].second +
-             "\r\n";
-    t += "StartCoordLon\t 4.00000000000000E+0001\r\n"
-         "StartCoordLat\t 4.00000000000000E+0001\r\n"
-         "EndCoordLon\t" +
-         kZero + "\r\nEndCoordLat\t" + kZero +
-         "\r\n"
-         "GraphFont\t0\r\nGraphFontSize\t0\r\n"
-         "FrequSensibility\t 1.20000000000000E+0000\r\n"
-         "Beak TimeToScan\t8\r\n"
-         "Beak SchnabelZuStdDev\t" +
-         kOne +
-         "\r\n"
-         "Beak MinDur\t 1.00000000000000E+0001\r\n"
-         "Beak TypEvThr\t 2.00000000000000E+0000\r\n"
-         "Beak BeakThr\t 6.00000000000000E-0001\r\n"
-         "Beak DiveThr\t 5.00000000000000E+0000\r\n"
-         "Beak DiveLevel\t 9.50000000000000E-0001\r\n"
-         "Beak DiveSlope\t" +
-         kZero +
-         "\r\n"
-         "Beak WndPnts\t300\r\n"
-         "Comm.SampInterval\t" +
-         kOne +
-         "\r\n"
-         "name_out_file\tevents.txt\r\n";
-    for (int c = 0; c < 3; ++c) t += "NameOutFile\t" + std::to_string(c) + "\tc:\\\r\n";
-    t += "OutDlmt\t\t\r\nDateSep\t.\r\nAltNullmbar\t 1.01320000000000E+0003\r\n";
-    for (int c = 0; c < 3; ++c)
-        for (int k = 0; k < 10; ++k)
-            t += "subsidline\t" + std::to_string(c) + "\t" + std::to_string(k) + "\t" + kZero +
-                 "\t" + kZero + "\r\n";
-    return t;
-}
-
 TEST(SetupFile, DefaultFileHasExactBytes) {
     const auto state = DefaultState();
     const std::string text = SetupText(*state);
-    EXPECT_EQ(text, ExpectedDefaultText());
+    // The reviewed bytes of the default file, kept as a fixture.
+    EXPECT_EQ(text, ReadFile(test::FixturesDir() / "default-setup.cfg"));
     EXPECT_NE(text.find("\r\nStartTime\t0\t 3.16224000000000E+0010\t (01.01.1982 00:00:00)\r\n"),
               std::string::npos);
     EXPECT_NE(text.find("\r\nColor\t6\t16776960\tCross cursor\r\n"), std::string::npos);
