@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/Errors.h"
+#include "core/Utf8Text.h"
 
 namespace corv {
 namespace {
@@ -85,6 +86,20 @@ TEST(Convert, IntegersFit32Bits) {
         EXPECT_STREQ(e.what(), "'abc' is not a valid integer value");
     }
     EXPECT_THROW((void)StrToInt("2147483648"), ConversionError);
+}
+
+TEST(Utf8Text, CutsWholeCharactersAndCountsStrayBytesAsOne) {
+    EXPECT_EQ(FirstCharacters("Tiefe \xC3\xA4\xC3\xB6\xC3\xBC m", 8), "Tiefe \xC3\xA4\xC3\xB6");
+    // A Latin-1 byte, a cut sequence and a lead byte above F4 are one character each.
+    EXPECT_EQ(FirstCharacters("\xE4\xE2\x82\xF8x", 3), "\xE4\xE2\x82");
+    EXPECT_EQ(FirstCharacters("\xF0\x9F\x90\x9C"
+                              "ab",
+                              2),
+              "\xF0\x9F\x90\x9C"
+              "a");
+    EXPECT_EQ(FirstCharacters("abc", 18), "abc");
+    EXPECT_EQ(Utf8SequenceLength("\xC0\x80", 0), 0u);  // overlong lead bytes are not UTF-8
+    EXPECT_EQ(Utf8SequenceLength("\xF5\x80\x80\x80", 0), 0u);
 }
 
 }  // namespace

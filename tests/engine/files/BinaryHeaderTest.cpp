@@ -32,12 +32,8 @@ TEST(BinaryHeader, PadsLinesAndFormatsDates) {
 TEST(BinaryHeader, ParsesLongAndShortDateForms) {
     HeaderDateTime d = ParseHeaderDateTime("05.12.2026 14:03:07" + std::string(51, ' '));
     EXPECT_FALSE(d.error);
-    EXPECT_EQ(d.year, 2026);
-    EXPECT_EQ(d.month, 12);
-    EXPECT_EQ(d.day, 5);
-    EXPECT_EQ(d.hour, 14);
-    EXPECT_EQ(d.minute, 3);
-    EXPECT_EQ(d.second, 7);
+    EXPECT_EQ(std::vector<int>({d.year, d.month, d.day, d.hour, d.minute, d.second}),
+              std::vector<int>({2026, 12, 5, 14, 3, 7}));
 
     d = ParseHeaderDateTime("05/12/26 14-03-07");  // short form, separators not checked
     EXPECT_FALSE(d.error);
@@ -82,7 +78,7 @@ TEST(BinaryHeader, ReadsHeaderFieldsAndDerivesTheRange) {
     EXPECT_EQ(state->store.Rec(0).Caption, "Channel1          ");  // other channels untouched
 }
 
-TEST(BinaryHeader, SeparatesCoefficientsWithoutBlanksAndHandWrittenOnes) {
+TEST(BinaryHeader, SeparatesCoefficientsWithoutBlanksAndKeepsComments) {
     TempDir dir;
     RecordingUiPort ui;
     auto state = MakeState(ui);
@@ -105,15 +101,11 @@ TEST(BinaryHeader, SeparatesCoefficientsWithoutBlanksAndHandWrittenOnes) {
         EXPECT_DOUBLE_EQ(r.CoeffC, k.c) << k.line3;
         EXPECT_EQ(r.SampRate, 8);
     }
-}
 
-TEST(BinaryHeader, CommentsKeepTheirLengthAndEmptyOnesBecomeOneBlank) {
-    TempDir dir;
-    RecordingUiPort ui;
-    auto state = MakeState(ui);
-    using Case = std::pair<std::string, std::string>;  // line 9, comment read
-    for (const auto& [line9, expected] : {Case{std::string(70, 'z'), std::string(70, 'z')},
-                                          Case{"  note  ", "  note"}, Case{"", " "}}) {
+    // Comments keep their length; an empty one becomes one blank.
+    using Comment = std::pair<std::string, std::string>;  // line 9, comment read
+    for (const auto& [line9, expected] : {Comment{std::string(70, 'z'), std::string(70, 'z')},
+                                          Comment{"  note  ", "  note"}, Comment{"", " "}}) {
         WriteFile(dir / "c.bin", HeaderText({"CV file info", "x", "0 1 0", "01.01.2020 00:00:00",
                                              "8", "", "", "", line9, ""}));
         ASSERT_TRUE(ReadBinaryHeader(*state, dir / "c.bin", 2));
@@ -121,7 +113,7 @@ TEST(BinaryHeader, CommentsKeepTheirLengthAndEmptyOnesBecomeOneBlank) {
     }
 }
 
-TEST(BinaryHeader, TakesNothingWithoutTheMarkerAtTheStart) {
+TEST(BinaryHeader, TakesNothingWithoutTheMarkerOrWithMalformedNumbers) {
     TempDir dir;
     RecordingUiPort ui;
     auto state = MakeState(ui);
@@ -132,13 +124,8 @@ TEST(BinaryHeader, TakesNothingWithoutTheMarkerAtTheStart) {
     EXPECT_FALSE(ReadBinaryHeader(*state, dir / "missing.bin", 0));
     EXPECT_EQ(state->store.Rec(0).Caption, before.Caption);
     EXPECT_EQ(state->store.Rec(0).SampRate, before.SampRate);
-}
 
-TEST(BinaryHeader, MalformedNumbersAbandonAndChangeNothing) {
-    TempDir dir;
-    RecordingUiPort ui;
-    auto state = MakeState(ui);
-    const ChannelRecord before = state->store.Rec(0);
+    // Malformed numbers abandon the header and change nothing.
     for (const auto& [line3, line5] :
          {std::pair{"-5 0.01", "1000"}, std::pair{"1 2 x", "1000"},
           std::pair{"-5 0.01 0", "1000.5"}, std::pair{"-5 0.01 0", ""}}) {
@@ -148,12 +135,8 @@ TEST(BinaryHeader, MalformedNumbersAbandonAndChangeNothing) {
         EXPECT_EQ(state->store.Rec(0).Caption, before.Caption);
         EXPECT_EQ(state->store.Rec(0).CoeffA, before.CoeffA);
     }
-}
 
-TEST(BinaryHeader, BadDateKeepsTheDialogStartTime) {
-    TempDir dir;
-    RecordingUiPort ui;
-    auto state = MakeState(ui);
+    // A bad date alone keeps the dialog's start time and takes the rest.
     const double dialogStart = state->store.Rec(0).StartTime;
     WriteFile(dir / "d.bin",
               HeaderText({"CV file info", "dated", "0 2 0", "15.13.2026 25:00:00", "250"}));

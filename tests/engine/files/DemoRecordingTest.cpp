@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <filesystem>
 
 #include "AppState.h"
@@ -40,7 +41,7 @@ double Value(const AppState& s, int32_t i, int c) {
     return s.store.GetValue(i, c, err);
 }
 
-TEST(DemoRecording, TextSetupLoadsBeakAndDepthBesideTheSetupFile) {
+TEST(DemoRecording, TextSetupLoadsBeakAndDepthWithBreathingAndFeeding) {
     AppState s;
     RecordingUiPort ui;
     ASSERT_TRUE(StartDemo(s, ui, "demo.cfg"));
@@ -58,21 +59,14 @@ TEST(DemoRecording, TextSetupLoadsBeakAndDepthBesideTheSetupFile) {
         EXPECT_EQ(r.CorrSmpDelay, 0);
     }
     EXPECT_EQ(s.store.OriginTime, start);
-    EXPECT_EQ(s.store.Rec(0).Caption, "Beak opening");
-    EXPECT_EQ(s.store.Rec(1).Caption, "Depth [m]");
-    EXPECT_EQ(s.store.Rec(1).GrRepr, 3);  // depth grows downwards on the screen
 
     // Depth positive downwards: surface about 0, dives between 20 and 60 m.
     EXPECT_GT(s.store.Rec(1).LowRng, -0.5);
     EXPECT_LT(s.store.Rec(1).LowRng, 0.0);
     EXPECT_GT(s.store.Rec(1).HighRng, 20.0);
     EXPECT_LT(s.store.Rec(1).HighRng, 61.0);
-}
 
-TEST(DemoRecording, HoldsBreathingAtTheSurfaceAndFeedingAtDepth) {
-    AppState s;
-    RecordingUiPort ui;
-    ASSERT_TRUE(StartDemo(s, ui, "demo.cfg"));
+    // Breathing at the surface, feeding at depth.
     int surfaceOpen = 0, deepOpen = 0, quiet = 0;
     for (int32_t i = 0; i <= kLastIndex; ++i) {
         const double beak = Value(s, i, 0);
@@ -95,17 +89,12 @@ TEST(DemoRecording, BinaryCopyGivesTheSameBeakChannel) {
     ASSERT_TRUE(StartDemo(text, ui, "demo.cfg"));
     ASSERT_TRUE(StartDemo(binary, ui, "demo-bin.cfg"));
     EXPECT_EQ(fs::file_size(test::SourceDir() / "demo" / "beak.bin"), 720u + 2u * 72000u);
-    EXPECT_EQ(binary.store.Rec(0).ColumnValue, 0);
-    EXPECT_EQ(binary.store.Rec(0).SampRate, 100);
     EXPECT_EQ(binary.store.Rec(0).StartTime, text.store.Rec(0).StartTime);
-    EXPECT_EQ(binary.store.Rec(0).Caption.substr(0, 12), "Beak opening");
     ASSERT_GE(binary.store.Rec(0).DataCnt, kLastIndex);
-    int differing = 0;
-    for (int32_t i = 0; i <= kLastIndex; ++i) {
-        if (text.store.GetRaw(i, 0) != binary.store.GetRaw(i, 0)) ++differing;
-        EXPECT_NEAR(Value(text, i, 0), Value(binary, i, 0), 1e-9) << i;
-        if (HasFailure()) break;
-    }
+    int differing = 0;  // in the raw word or in the scaled value
+    for (int32_t i = 0; i <= kLastIndex; ++i)
+        differing += text.store.GetRaw(i, 0) != binary.store.GetRaw(i, 0) ||
+                     std::fabs(Value(text, i, 0) - Value(binary, i, 0)) > 1e-9;
     EXPECT_EQ(differing, 0);
     // The depth channel is the text file in both.
     EXPECT_EQ(binary.store.Rec(1).DataCnt, kLastIndex);

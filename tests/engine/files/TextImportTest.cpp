@@ -15,54 +15,44 @@ uint8_t Parse(std::string_view line, int32_t column, char delimiter, double& v) 
     return ParseColumnValue(line, column, delimiter, v);
 }
 
+// The number read from the field, or -1 when the field gives none.
+double Number(std::string_view line, int32_t column, char delimiter) {
+    double v = -1;
+    return Parse(line, column, delimiter, v) == kParsedNumber ? v : -1;
+}
+
 TEST(ParseColumnValue, SeparatorCharacterMode) {
     double v = -1;
-    EXPECT_EQ(Parse("1;2;3", 3, ';', v), kParsedNumber);
-    EXPECT_EQ(v, 3);
+    EXPECT_EQ(Number("1;2;3", 3, ';'), 3);
     EXPECT_EQ(Parse("1;2", 3, ';', v), kTooFewColumns);
     EXPECT_EQ(Parse("1;", 2, ';', v), kTooFewColumns);  // the line ends at the separator
     EXPECT_EQ(Parse("1;;3", 2, ';', v), kNoValue);      // empty field
     EXPECT_EQ(Parse("1;2 ;3", 2, ';', v), kNoValue);    // blank inside the field
-    EXPECT_EQ(Parse("1;   2;3", 2, ';', v), kParsedNumber);
-    EXPECT_EQ(v, 2);
-    EXPECT_EQ(Parse("  \t1.5;x  \r", 1, ';', v), kParsedNumber);  // trimmed line
-    EXPECT_EQ(v, 1.5);
+    EXPECT_EQ(Number("1;   2;3", 2, ';'), 2);
+    EXPECT_EQ(Number("  \t1.5;x  \r", 1, ';'), 1.5);  // trimmed line
     EXPECT_EQ(Parse("1;abc", 2, ';', v), kNoValue);
     EXPECT_EQ(Parse("1;2e", 2, ';', v), kNoValue);
     EXPECT_EQ(Parse(" \t ", 1, ';', v), kNoValue);
     // A TAB ends a field in every mode; the decimal comma is read unless it separates.
-    EXPECT_EQ(Parse("7\t1,5\t9", 2, '\t', v), kParsedNumber);
-    EXPECT_EQ(v, 1.5);
-    EXPECT_EQ(Parse("1,5", 1, ',', v), kParsedNumber);
-    EXPECT_EQ(v, 1);
-    EXPECT_EQ(Parse("1,5", 2, ',', v), kParsedNumber);
-    EXPECT_EQ(v, 5);
-    EXPECT_EQ(Parse("2;-4,25e1", 2, ';', v), kParsedNumber);
-    EXPECT_EQ(v, -42.5);
-    EXPECT_EQ(Parse("1\t2", 0, '\t', v), kParsedNumber);  // column 0 reads the first field
-    EXPECT_EQ(v, 1);
+    EXPECT_EQ(Number("7\t1,5\t9", 2, '\t'), 1.5);
+    EXPECT_EQ(Number("1,5", 1, ','), 1);
+    EXPECT_EQ(Number("1,5", 2, ','), 5);
+    EXPECT_EQ(Number("2;-4,25e1", 2, ';'), -42.5);
+    EXPECT_EQ(Number("1\t2", 0, '\t'), 1);  // column 0 reads the first field
+    // Fields longer than 255 characters are not numbers.
+    const std::string fits = std::string(254, '0') + "7";
+    EXPECT_EQ(Number("x;" + fits, 2, ';'), 7);
+    EXPECT_EQ(Parse("x;0" + fits, 2, ';', v), kNoValue);
 }
 
 TEST(ParseColumnValue, BlankSeparatedMode) {
     double v = -1;
-    EXPECT_EQ(Parse("1   2", 2, ' ', v), kParsedNumber);
-    EXPECT_EQ(v, 2);
-    EXPECT_EQ(Parse("1\t   2,5 3", 2, ' ', v), kParsedNumber);
-    EXPECT_EQ(v, 2.5);
-    EXPECT_EQ(Parse("1 2\t3", 3, ' ', v), kParsedNumber);
-    EXPECT_EQ(v, 3);
+    EXPECT_EQ(Number("1   2", 2, ' '), 2);
+    EXPECT_EQ(Number("1\t   2,5 3", 2, ' '), 2.5);
+    EXPECT_EQ(Number("1 2\t3", 3, ' '), 3);
     EXPECT_EQ(Parse("1", 2, ' ', v), kNoValue);      // no prompt in this mode
     EXPECT_EQ(Parse("1 \t2", 2, ' ', v), kNoValue);  // blank then TAB count as two separators
-    EXPECT_EQ(Parse("1.5 2", 1, ' ', v), kParsedNumber);
-    EXPECT_EQ(v, 1.5);
-}
-
-TEST(ParseColumnValue, FieldsLongerThan255CharactersAreNotNumbers) {
-    double v = -1;
-    const std::string fits = std::string(254, '0') + "7";
-    EXPECT_EQ(Parse("x;" + fits, 2, ';', v), kParsedNumber);
-    EXPECT_EQ(v, 7);
-    EXPECT_EQ(Parse("x;0" + fits, 2, ';', v), kNoValue);
+    EXPECT_EQ(Number("1.5 2", 1, ' '), 1.5);
 }
 
 class TextImport : public ::testing::Test {

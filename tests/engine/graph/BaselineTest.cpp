@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <string>
-#include <vector>
 
 #include "GraphTestSupport.h"
 #include "core/Errors.h"
@@ -15,7 +13,6 @@
 namespace corv {
 namespace {
 
-using Calls = std::vector<std::string>;
 constexpr uint32_t kAfterBaseline = kRedrawYScale | kRedrawReadouts;
 
 class BaselineTest : public ::testing::Test {

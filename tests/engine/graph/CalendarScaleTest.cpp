@@ -5,17 +5,16 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
-#include <string>
-#include <vector>
 
+#include "GraphTestSupport.h"
 #include "core/RecordingCanvas.h"
 #include "core/RecordingUiPort.h"
 #include "core/Times.h"
+#include "graph/TimeScale.h"
+#include "graph/ViewState.h"
 
 namespace corv {
 namespace {
-
-using Calls = std::vector<std::string>;
 
 constexpr Colour kDawn = 255;
 constexpr Colour kDusk = 16711680;
@@ -95,7 +94,7 @@ TEST_F(CalendarScaleTest, MidnightInsideTenMinutes) {
     EXPECT_EQ(texts[1], "text -4,5 55m");
 }
 
-TEST_F(CalendarScaleTest, FewSecondsUseSmallFont) {
+TEST_F(CalendarScaleTest, FewSecondsUseSmallFontAndStepsGrowWithTheSpan) {
     const double tLeft = PartsToTime(2005, 6, 7, 10, 3, 58) + 500;
     Draw(tLeft, tLeft + 5000);  // S = round(3.75) = 4, step 1
     // Seconds 59, 1, 2, 3 (second 0 is the minute tick), 160 pixels apart.
@@ -110,15 +109,15 @@ TEST_F(CalendarScaleTest, FewSecondsUseSmallFont) {
     ASSERT_NE(small, calls.end());
     EXPECT_EQ(*(small + 1), "font colour 16711680");
     EXPECT_EQ(calls.back(), "font height 8");
-}
 
-TEST_F(CalendarScaleTest, SecondStepsGrowWithTheSpan) {
-    const double tLeft = PartsToTime(2005, 6, 7, 10, 3, 0);
-    Draw(tLeft, tLeft + 40000);  // S = 30: every second second
-    const Calls texts = Texts();
-    ASSERT_FALSE(texts.empty());
-    EXPECT_EQ(texts.front(), "text -4,5 3m");
-    EXPECT_EQ(texts[1], "text 36,3 2s");
+    // The second step grows with the span.
+    canvas.Clear();
+    const double tMinute = PartsToTime(2005, 6, 7, 10, 3, 0);
+    Draw(tMinute, tMinute + 40000);  // S = 30: every second second
+    const Calls wider = Texts();
+    ASSERT_GE(wider.size(), 2u);
+    EXPECT_EQ(wider[0], "text -4,5 3m");
+    EXPECT_EQ(wider[1], "text 36,3 2s");
     EXPECT_EQ(Ticks(2).size(), 19u);  // 2, 4, .. 38
 }
 
@@ -197,6 +196,53 @@ TEST_F(CalendarScaleTest, TinySpanBeepsAndDrawsNothing) {
     EXPECT_TRUE(ui.Events().empty());
     EXPECT_EQ(canvas.Calls().front(), "line 0,0-800,0");
     EXPECT_TRUE(Texts().empty());
+}
+
+Calls Marker(TimeScaleKind kind, const ViewState& v, double total, int overviewWidth,
+             int width = 400) {
+    RecordingCanvas c(width, 30);
+    StepMarker(c, kind, v, total, overviewWidth);
+    EXPECT_EQ(c.Mode(), PenMode::Copy);
+    return c.CallsStartingWith("line ");
+}
+
+TEST(TimeScaleTest, StepMarkerShowsTheStepInTheScalesOwnMeasure) {
+    ViewState v;
+    v.LeftBorder = 1000;
+    v.RightBorder = 2000;
+    v.FineStep = 100;
+    v.CoarseStep = 250;
+    EXPECT_EQ(Marker(TimeScaleKind::Main, v, 10000, 500), (Calls{"line 0,28-50,28"}));
+    EXPECT_EQ(Marker(TimeScaleKind::Overview, v, 10000, 500), (Calls{"line 0,28-10,28"}));
+    v.FineStep = 1500;  // wider than the window: the whole overview width
+    EXPECT_EQ(Marker(TimeScaleKind::Main, v, 10000, 500), (Calls{"line 0,28-500,28"}));
+    v.RightBorder = 1000.0005;  // a window under 1 us shows no marker
+    v.FineStep = 0.0001;
+    EXPECT_TRUE(Marker(TimeScaleKind::Main, v, 10000, 500).empty());
+    EXPECT_TRUE(Marker(TimeScaleKind::Overview, v, 0, 500).empty());  // no recording
+}
+
+TEST(TimeScaleTest, TimeScaleClearsDrawsTheCalendarAndTheMarker) {
+    test::GraphState g;
+    AppState& s = *g;
+    s.store.OriginTime = PartsToTime(2005, 6, 7, 10, 0, 0);
+    s.store.TotalSpan = 3600000;
+    s.view.LeftBorder = 0;
+    s.view.RightBorder = 600000;
+    s.view.FineStep = 60000;
+    s.view.CoarseStep = 900000;
+    RecordingCanvas main(400, 30);
+    DrawTimeScale(main, g.ui, s, TimeScaleKind::Main, 400);
+    const Calls& calls = main.Calls();
+    ASSERT_FALSE(calls.empty());
+    EXPECT_EQ(calls.front(), "fill 1,1-399,29");
+    EXPECT_EQ(calls.back(), "pen mode copy");
+    EXPECT_EQ(main.CallsStartingWith("line ").back(), "line 0,28-40,28");
+    EXPECT_FALSE(main.CallsStartingWith("text ").empty());
+
+    RecordingCanvas overview(400, 30);
+    DrawTimeScale(overview, g.ui, s, TimeScaleKind::Overview, 400);
+    EXPECT_EQ(overview.CallsStartingWith("line ").back(), "line 0,28-100,28");
 }
 
 }  // namespace

@@ -47,7 +47,6 @@ TEST(CloseQuery, AsksForEachModifiedChannelUntilCancel) {
 
 TEST(GraphHelp, MenuHelpFilesAndInfo) {
     EXPECT_EQ(MenuHelpFile(GraphMenu::XZoom, 13), "\\mnixZoom.rtf");
-    EXPECT_EQ(MenuHelpFile(GraphMenu::Calculations, 13), "mniCalc.rtf");
     EXPECT_EQ(MenuHelpFile(GraphMenu::Analysis, 13), "mniAnaBeak.rtf");
     EXPECT_EQ(MenuHelpFile(GraphMenu::Analysis, 17), "mniAnRout14.rtf");
     EXPECT_EQ(MenuHelpFile(GraphMenu::Analysis, 3), "");

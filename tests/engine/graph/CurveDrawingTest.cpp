@@ -2,16 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
 #include "GraphTestSupport.h"
 #include "core/RecordingCanvas.h"
 
 namespace corv {
 namespace {
 
-using Calls = std::vector<std::string>;
 using DrawFn = void (*)(Canvas&, const ChannelStore&, int, Colour, int, int, double, double, double,
                         double);
 

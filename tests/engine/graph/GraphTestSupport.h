@@ -1,13 +1,19 @@
 #pragma once
-// A run state with sample banks, for the graph tests: channels are filled with raw words
+// Helpers for the graph tests. A run state with sample banks: channels are filled with raw words
 // that read back as the same values (CoeffA 1, CoeffB 0).
 
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "AppState.h"
 #include "core/RecordingUiPort.h"
+
+namespace corv {
+// Calls recorded by a RecordingCanvas.
+using Calls = std::vector<std::string>;
+}  // namespace corv
 
 namespace corv::test {
 

@@ -2,17 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
 #include "GraphTestSupport.h"
 #include "core/RasterCanvas.h"
 #include "core/RecordingCanvas.h"
 
 namespace corv {
 namespace {
-
-using Calls = std::vector<std::string>;
 
 class GridLinesTest : public ::testing::Test {
   protected:

@@ -7,6 +7,7 @@
 
 #include "GraphTestSupport.h"
 #include "core/Times.h"
+#include "graph/CursorReadouts.h"
 #include "graph/DisplayRange.h"
 #include "graph/RedrawFlags.h"
 
@@ -155,6 +156,31 @@ TEST_F(MouseHandlingTest, FarMarksTimeScalesAndYScales) {
     EXPECT_EQ(res.redraw, kRedrawAllStrips | kRedrawAllStripMarks);
     EXPECT_EQ(res.yScaleChannel, 1);
     EXPECT_EQ(g->store.Rec(1).Min, 40);
+}
+
+TEST(CursorReadoutsTest, ValuesAtTheCursorSamplesWithDateAndTimeOfDay) {
+    test::GraphState g;
+    ChannelRecord& r = g.Load(1, {100, 200, 300, 400}, 500);
+    r.CoeffA = 0.5;
+    AppState& s = *g;
+    s.ActiveChannel = 1;
+    s.store.OriginTime = PartsToTime(2005, 6, 7, 23, 59, 59);
+    s.settings.DateSep = '/';
+    s.view.LeftCursor = 999;     // sample 1
+    s.view.RightCursor = 60000;  // past the last sample: sample 3
+    const CursorReadouts out = CursorReadoutTexts(s);
+    ASSERT_TRUE(out.shown);
+    EXPECT_EQ(out.leftValue, "100.0000");
+    EXPECT_EQ(out.rightValue, "200.0000");
+    EXPECT_EQ(out.leftDate, "07/06/2005");
+    EXPECT_EQ(out.leftTime, "23:59:59");
+    EXPECT_EQ(out.rightDate, "08/06/2005");
+    EXPECT_EQ(out.rightTime, "00:00:59");
+
+    // Nothing when the right cursor lies before the channel.
+    s.view.LeftCursor = -3000;
+    s.view.RightCursor = -2000;
+    EXPECT_FALSE(CursorReadoutTexts(s).shown);
 }
 
 }  // namespace

@@ -2,16 +2,106 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
+#include <memory>
+#include <string>
+#include <vector>
 
-#include "GraphSurfacesTestSupport.h"
 #include "GraphTestSupport.h"
+#include "core/RasterCanvas.h"
+#include "graph/GraphSurfaces.h"
 #include "graph/RedrawFlags.h"
 #include "graph/StripDrawing.h"
+#include "graph/StripLayout.h"
 #include "graph/ViewState.h"
 
 namespace corv {
 namespace {
+
+// Graph window images on RasterCanvases: each image records, in a shared log, its name
+// whenever drawing moves on to it.
+class TaggedCanvas : public RasterCanvas {
+  public:
+    TaggedCanvas(std::string tag, int w, int h, std::vector<std::string>& log)
+        : RasterCanvas(w, h), m_tag(std::move(tag)), m_log(log) {}
+    void LineTo(int x, int y) override {
+        Note();
+        RasterCanvas::LineTo(x, y);
+    }
+    void Ellipse(int x1, int y1, int x2, int y2) override {
+        Note();
+        RasterCanvas::Ellipse(x1, y1, x2, y2);
+    }
+    void Rectangle(int x1, int y1, int x2, int y2) override {
+        Note();
+        RasterCanvas::Rectangle(x1, y1, x2, y2);
+    }
+    void FillRect(int x1, int y1, int x2, int y2) override {
+        Note();
+        RasterCanvas::FillRect(x1, y1, x2, y2);
+    }
+    void TextOut(int x, int y, const std::string& text) override {
+        Note();
+        RasterCanvas::TextOut(x, y, text);
+    }
+
+  private:
+    void Note() {
+        if (m_log.empty() || m_log.back() != m_tag) m_log.push_back(m_tag);
+    }
+    std::string m_tag;
+    std::vector<std::string>& m_log;
+};
+
+class RasterSurfaces : public GraphSurfaces {
+  public:
+    // Images at the rectangles of a 1000 x 800 screen for the channels that have a strip.
+    explicit RasterSurfaces(AppState& state) {
+        GraphLayout g = ScreenLayout(1000, 800);
+        (void)StripLayout(state, g, PresentChannelCount(state));
+        const auto make = [this](const std::string& tag, const PixelRect& r) {
+            auto image = std::make_unique<TaggedCanvas>(tag, r.Width(), r.Height(), log);
+            ClearImage(*image);
+            return image;
+        };
+        overview = make("overview", g.overview);
+        overviewScale = make("overview time", g.overviewTimeScale);
+        mainScale = make("time", g.mainTimeScale);
+        for (int c = 0; c < kChannelCount; ++c) {
+            if (!HasStrip(state, c)) continue;
+            strips[c] = make("strip" + std::to_string(c), g.strips[c]);
+            scales[c] = make("scale" + std::to_string(c), g.scales[c]);
+        }
+        log.clear();
+    }
+
+    Canvas& Overview() override { return *overview; }
+    Canvas& OverviewTimeScale() override { return *overviewScale; }
+    Canvas& MainTimeScale() override { return *mainScale; }
+    Canvas* Strip(int c) override { return strips[c].get(); }
+    Canvas* YScale(int c) override { return scales[c].get(); }
+    void ShowReadouts(const CursorReadouts& texts) override {
+        readouts = texts;
+        log.push_back("readouts");
+    }
+
+    // Every image, for comparing whole windows.
+    std::vector<const RasterCanvas*> All() const {
+        std::vector<const RasterCanvas*> out{overview.get(), overviewScale.get(), mainScale.get()};
+        for (int c = 0; c < kChannelCount; ++c)
+            if (strips[c]) {
+                out.push_back(strips[c].get());
+                out.push_back(scales[c].get());
+            }
+        return out;
+    }
+
+    std::vector<std::string> log;
+    CursorReadouts readouts;
+    std::unique_ptr<TaggedCanvas> overview, overviewScale, mainScale;
+    std::array<std::unique_ptr<TaggedCanvas>, kChannelCount> strips, scales;
+};
 
 // Three channels of ten minutes at 100 ms: slow waves of different periods.
 void LoadThreeChannels(test::GraphState& g) {
@@ -32,7 +122,7 @@ void LoadThreeChannels(test::GraphState& g) {
 
 // Pixels that differ between two windows. The step marker of a time scale starts on the
 // frame column, which redrawing the scale leaves alone, so that one pixel is not compared.
-int64_t Differences(const test::RasterSurfaces& a, const test::RasterSurfaces& b) {
+int64_t Differences(const RasterSurfaces& a, const RasterSurfaces& b) {
     const auto x = a.All(), y = b.All();
     int64_t n = 0;
     for (size_t k = 0; k < x.size(); ++k) {
@@ -50,7 +140,7 @@ int64_t Differences(const test::RasterSurfaces& a, const test::RasterSurfaces& b
 TEST(RedrawPlan, JobsRunInTheirFixedOrderAndClearTheFlags) {
     test::GraphState g;
     LoadThreeChannels(g);
-    test::RasterSurfaces s(*g);
+    RasterSurfaces s(*g);
     g->ActiveChannel = 1;  // the layout made channel 0 active
     g->RedrawFlags =
         kRedrawYScale | kRedrawTimeScale | kRedrawAllStrips | kRedrawOverview | kRedrawReadouts;
@@ -67,7 +157,7 @@ TEST(RedrawPlan, JobsRunInTheirFixedOrderAndClearTheFlags) {
 
     // Jobs for the active channel do nothing when it has no strip.
     g->store.ChannelPresent[2] = false;
-    test::RasterSurfaces without(*g);
+    RasterSurfaces without(*g);
     g->ActiveChannel = 2;
     g->RedrawFlags = kRedrawStripMarksScale | kRedrawGrid | kRedrawSubsidLines;
     RedrawPending(*g, g.ui, without);
@@ -81,7 +171,7 @@ TEST(RedrawPlan, MovedMarksAndBordersLookAsIfDrawnAfresh) {
     g->store.Rec(0).GridDist = 5000;
     g->settings.SubsidLines[2][0].shown = 1.0;
     g->settings.SubsidLines[2][3] = {30000, 1.0};
-    test::RasterSurfaces moved(*g);
+    RasterSurfaces moved(*g);
     InitialDraw(*g, g.ui, moved);
 
     // The F4/F5 cursors move (cursor mode), then the borders (border mode).
@@ -98,12 +188,12 @@ TEST(RedrawPlan, MovedMarksAndBordersLookAsIfDrawnAfresh) {
     g->RedrawFlags = kRedrawAfterBorders;
     RedrawPending(*g, g.ui, moved);
 
-    test::RasterSurfaces fresh(*g);
+    RasterSurfaces fresh(*g);
     InitialDraw(*g, g.ui, fresh);
     EXPECT_EQ(Differences(moved, fresh), 0);
 
     // The outline goes to the new active strip and comes back without a trace.
-    test::RasterSurfaces before(*g);
+    RasterSurfaces before(*g);
     InitialDraw(*g, g.ui, before);
     ChangeActiveChannel(*g, moved, 2);
     EXPECT_EQ(g->ActiveChannel, 2);
@@ -117,7 +207,7 @@ TEST(RedrawPlan, StripShowsCaptionAndOutlineOnlyWhenActive) {
     test::GraphState g;
     LoadThreeChannels(g);
     g->store.Rec(0).Caption = "Beak";
-    test::RasterSurfaces s(*g);
+    RasterSurfaces s(*g);
     InitialDraw(*g, g.ui, s);
     const RasterCanvas& active = *s.strips[0];
     const RasterCanvas& other = *s.strips[1];

@@ -2,20 +2,14 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
 #include "GraphTestSupport.h"
 #include "core/RecordingCanvas.h"
 
 namespace corv {
 namespace {
 
-using Calls = std::vector<std::string>;
-
 TEST(ValueScaleTest, TickStepFollowsRangeAndAxisLength) {
     EXPECT_DOUBLE_EQ(TickStep(400, 100, 0), 2.5);  // f = 0
-    EXPECT_DOUBLE_EQ(TickStep(80, 100, 0), 2.5);   // factor 3, still f' = 0
     EXPECT_DOUBLE_EQ(TickStep(400, 30, 0), 2);     // f = 0.477
     EXPECT_DOUBLE_EQ(TickStep(400, 1, -1), 0.2);
     EXPECT_DOUBLE_EQ(TickStep(400, 0, 1), 0.025);

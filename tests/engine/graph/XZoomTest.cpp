@@ -135,9 +135,7 @@ TEST(ViewStateTest, NewWindowShowsTheFirst120thWithStepsOfAtLeastOneMillisecond)
     EXPECT_EQ(v.RightBorder, 8000);
     EXPECT_EQ(v.CoarseStep, 2000);
     EXPECT_EQ(v.FineStep, 500);
-    EXPECT_EQ(v.LeftCursor, 1000);
     EXPECT_EQ(v.RightCursor, 7000);
-    EXPECT_EQ(v.LeftBCursor, 3000);
     EXPECT_EQ(v.RightShCursor, 4000);
     EXPECT_EQ(v.PrevRightCursor, 7000);
 

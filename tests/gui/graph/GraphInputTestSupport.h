@@ -41,13 +41,6 @@ inline void Drag(TChanImage* image, QPoint from, QPoint to) {
     QTest::mouseRelease(image, Qt::LeftButton, {}, to);
 }
 
-inline void Trigger(GraphWindow* w, const char* name) {
-    QAction* a = w->Menus().Item(QString::fromLatin1(name));
-    ASSERT_NE(a, nullptr) << name;
-    ASSERT_TRUE(a->isEnabled()) << name;
-    a->trigger();
-}
-
 // Runs `answer` on the modal dialog once exec() has shown it.
 inline void WhenModal(const std::function<void(QWidget*)>& answer) {
     QTimer::singleShot(0, [answer] {

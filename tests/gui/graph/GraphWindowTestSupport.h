@@ -4,15 +4,19 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QPointer>
 #include <array>
 #include <memory>
+#include <string>
 
 #include "AppState.h"
 #include "TestSupport.h"
+#include "core/NumberFormat.h"
 #include "core/RecordingUiPort.h"
 #include "files/StartSequence.h"
+#include "graph/GraphMenus.h"
 #include "graph/GraphWindow.h"
 #include "settings/Defaults.h"
 #include "settings/SetupFile.h"
@@ -53,6 +57,20 @@ struct DemoRun {
 // Lets a window that closed itself go.
 inline void ProcessDeletes() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+inline void Trigger(GraphWindow* w, const char* name) {
+    QAction* a = w->Menus().Item(QString::fromLatin1(name));
+    ASSERT_NE(a, nullptr) << name;
+    ASSERT_TRUE(a->isEnabled()) << name;
+    a->trigger();
+}
+
+// The left channel's value readout at time t, as the window formats it.
+inline std::string ValueAtTime(const AppState& s, double t) {
+    int32_t err = 0;
+    const double dt = s.store.Rec(0).SampRate;
+    return FormatFixed(s.store.GetValue(static_cast<int32_t>(t / dt), 0, err), 7, 4);
 }
 
 }  // namespace corv::test

@@ -26,7 +26,7 @@ QByteArray ReadHelpFile(const char* name) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-TEST(HelpFiles, EveryHelpFileReadsAsWellFormedRtf) {
+TEST(HelpFiles, EveryHelpFileIsPresentAndReadsCleanly) {
     for (const char* name : kRtfFiles) {
         const QByteArray data = ReadHelpFile(name);
         ASSERT_FALSE(data.isEmpty()) << name;
@@ -39,9 +39,8 @@ TEST(HelpFiles, EveryHelpFileReadsAsWellFormedRtf) {
         EXPECT_FALSE(text.contains(QRegularExpression("\\\\[a-z]"))) << name;
         EXPECT_FALSE(text.contains(u'{') || text.contains(u'}')) << name;
     }
-}
 
-TEST(HelpFiles, PictureAndPlainTextHelpArePresent) {
+    // The picture and the plain-text help.
     QImage picture;
     ASSERT_TRUE(picture.loadFromData(ReadHelpFile("poly.bmp"), "BMP"));
     EXPECT_GT(picture.width(), 100);

@@ -58,44 +58,27 @@ TEST(RtfReader, FormattingRunsAndParagraphs) {
     QString error;
     ASSERT_TRUE(ReadRtf(kSample, doc, &error)) << error.toStdString();
     const auto runs = Runs(doc);
+    const auto format = [&](const char* text) {
+        const TextRun* run = FindRun(runs, text);
+        EXPECT_NE(run, nullptr) << text;
+        return run != nullptr ? run->format : QTextCharFormat();
+    };
 
-    const TextRun* title = FindRun(runs, "Title");
-    ASSERT_NE(title, nullptr);
-    EXPECT_EQ(title->format.fontWeight(), QFont::Bold);
-    EXPECT_DOUBLE_EQ(title->format.fontPointSize(), 16.0);
+    EXPECT_EQ(format("Title").fontWeight(), QFont::Bold);
+    EXPECT_DOUBLE_EQ(format("Title").fontPointSize(), 16.0);
     EXPECT_EQ(doc.findBlockByNumber(0).blockFormat().alignment(), Qt::AlignHCenter);
-
-    const TextRun* plain = FindRun(runs, "Plain");
-    ASSERT_NE(plain, nullptr);
-    EXPECT_EQ(plain->format.fontWeight(), QFont::Normal);
-    EXPECT_FALSE(plain->format.fontItalic());
-    EXPECT_DOUBLE_EQ(plain->format.fontPointSize(), 12.0);
+    EXPECT_EQ(format("Plain").fontWeight(), QFont::Normal);
+    EXPECT_DOUBLE_EQ(format("Plain").fontPointSize(), 12.0);
     EXPECT_EQ(doc.findBlockByNumber(1).blockFormat().alignment(), Qt::AlignLeft);
-
-    const TextRun* italic = FindRun(runs, "italic");
-    ASSERT_NE(italic, nullptr);
-    EXPECT_TRUE(italic->format.fontItalic());
-    EXPECT_FALSE(italic->format.fontUnderline());
-
-    const TextRun* under = FindRun(runs, "under");
-    ASSERT_NE(under, nullptr);
-    EXPECT_TRUE(under->format.fontUnderline());
-    EXPECT_FALSE(under->format.fontItalic());  // the italic group has ended
-
-    const TextRun* red = FindRun(runs, "red");
-    ASSERT_NE(red, nullptr);
-    EXPECT_EQ(red->format.foreground().color(), QColor(255, 0, 0));
-    EXPECT_FALSE(red->format.fontUnderline());
-
-    const TextRun* big = FindRun(runs, "big");
-    ASSERT_NE(big, nullptr);
-    EXPECT_DOUBLE_EQ(big->format.fontPointSize(), 20.0);
-    EXPECT_FALSE(big->format.hasProperty(QTextFormat::ForegroundBrush));
-
-    const TextRun* after = FindRun(runs, "after");
-    ASSERT_NE(after, nullptr);  // \plain drops every character property
-    EXPECT_FALSE(after->format.hasProperty(QTextFormat::FontPointSize));
-    EXPECT_EQ(after->format.fontWeight(), QFont::Normal);
+    EXPECT_TRUE(format("italic").fontItalic());
+    EXPECT_TRUE(format("under").fontUnderline());
+    EXPECT_FALSE(format("under").fontItalic());  // the italic group has ended
+    EXPECT_EQ(format("red").foreground().color(), QColor(255, 0, 0));
+    EXPECT_DOUBLE_EQ(format("big").fontPointSize(), 20.0);
+    EXPECT_FALSE(format("big").hasProperty(QTextFormat::ForegroundBrush));
+    // \plain drops every character property.
+    EXPECT_FALSE(format("after").hasProperty(QTextFormat::FontPointSize));
+    EXPECT_EQ(format("after").fontWeight(), QFont::Normal);
 
     EXPECT_EQ(doc.findBlockByNumber(2).blockFormat().alignment(), Qt::AlignRight);
     EXPECT_EQ(doc.findBlockByNumber(2).text(), QString("Right\ttabbed") + QChar(0x2028) + "next");
