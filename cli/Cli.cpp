@@ -20,6 +20,10 @@ const Subcommand kSubcommands[] = {
      "run [--default-answer yes|no|ok|cancel|aux] SETUP [SCRIPT]\n"
      "                                  read SETUP, press Start, run SCRIPT (- for stdin)",
      RunCommand},
+    {"sniff",
+     "sniff FILE                      guess separator, decimal comma, header lines and column\n"
+     "                                  names of a text data file (JSON)",
+     SniffCommand},
 };
 
 void PrintHelp(std::ostream& out) {

@@ -29,5 +29,6 @@ int RunCli(const std::vector<std::string>& argv, const std::filesystem::path& ex
 // The subcommands.
 int SetupShowCommand(CliContext& ctx);
 int RunCommand(CliContext& ctx);
+int SniffCommand(CliContext& ctx);
 
 }  // namespace corv::cli
