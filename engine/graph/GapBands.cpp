@@ -9,11 +9,10 @@
 
 namespace corv {
 
-void DrawGapBands(Canvas& strip, const AppState& state, int c) {
+void DrawGapBands(Canvas& strip, const AppState& state, int c, double left, double right) {
     const ChannelGaps& gaps = state.store.Gaps[static_cast<size_t>(c)];
     const ChannelRecord& r = state.store.Rec(c);
     if (gaps.Empty() || r.SampRate <= 0) return;
-    const double left = state.view.LeftBorder, right = state.view.RightBorder;
     const ValueRange range = DisplayRange(state.store, c);
     const CurveMapping m(r.GrRepr, strip.Width(), strip.Height(), left, right, range.lo, range.hi);
     if (!m.Valid()) return;

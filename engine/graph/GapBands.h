@@ -12,7 +12,7 @@ struct AppState;
 // The colour of the bands, a light grey-blue that every curve colour stands out against.
 inline constexpr Colour kGapBandColour = 0xF5E6DC;
 
-// Fills the bands of channel c's gaps over the visible window of its strip.
-void DrawGapBands(Canvas& strip, const AppState& state, int c);
+// Fills the bands of channel c's gaps on a strip that shows the times left..right.
+void DrawGapBands(Canvas& strip, const AppState& state, int c, double left, double right);
 
 }  // namespace corv

@@ -15,6 +15,7 @@
 #include "core/QtText.h"
 #include "core/UiPort.h"
 #include "files/HeaderMarker.h"
+#include "files/TextImport.h"
 #include "settings/FormatFields.h"
 
 namespace corv {
@@ -32,7 +33,7 @@ const QColor kHeaderRowColour(0xE8, 0xE8, 0xE8);
 }  // namespace
 
 TfrmImportPreview::TfrmImportPreview(std::filesystem::path file, std::vector<std::string> lines,
-                                     QWidget* parent)
+                                     int column, QWidget* parent)
     : QDialog(parent), m_file(std::move(file)), m_lines(std::move(lines)) {
     setObjectName(QStringLiteral("frmImportPreview"));
     setWindowTitle(QStringLiteral("Preview - ") + FromPath(m_file.filename()));
@@ -103,9 +104,16 @@ TfrmImportPreview::TfrmImportPreview(std::filesystem::path file, std::vector<std
             [this](int col) { SelectColumn(col + 1); });
     connect(cboSeparator, &QComboBox::currentIndexChanged, this, [this] { Refill(); });
     connect(edtHeader, &QSpinBox::valueChanged, this, [this] { Refill(); });
-    // The first column that holds numbers is the likeliest choice until the user clicks.
-    m_column = std::min(m_guess.columnCount, 3);
+    m_column = column >= 1 && column <= m_guess.columnCount ? column : FirstNumberColumn();
     Refill();
+}
+
+int TfrmImportPreview::FirstNumberColumn() const {
+    double v = 0;
+    for (int k = 1; k <= m_guess.columnCount; ++k)
+        for (size_t i = static_cast<size_t>(m_guess.headerLines); i < m_lines.size(); ++i)
+            if (ParseColumnValue(m_lines[i], k, m_guess.separator, v) == kParsedNumber) return k;
+    return 1;
 }
 
 char TfrmImportPreview::ChosenSeparator() const {
@@ -189,8 +197,8 @@ ImportChoice TfrmImportPreview::Choice() const {
     return c;
 }
 
-std::optional<ImportChoice> ShowImportPreview(const std::filesystem::path& file, UiPort& ui,
-                                              QWidget* parent) {
+std::optional<ImportChoice> ShowImportPreview(const std::filesystem::path& file, int column,
+                                              UiPort& ui, QWidget* parent) {
     std::optional<std::vector<std::string>> lines;
     try {
         lines = ReadFirstLines(file, kSniffLines);
@@ -201,7 +209,7 @@ std::optional<ImportChoice> ShowImportPreview(const std::filesystem::path& file,
         ui.Message(kCantOpenPrefix + file.string());
         return std::nullopt;
     }
-    TfrmImportPreview dialog(file, std::move(*lines), parent);
+    TfrmImportPreview dialog(file, std::move(*lines), column, parent);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     return dialog.Choice();
 }

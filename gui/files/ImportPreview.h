@@ -33,7 +33,9 @@ struct ImportChoice {
 class TfrmImportPreview : public QDialog {
     Q_OBJECT
   public:
-    TfrmImportPreview(std::filesystem::path file, std::vector<std::string> lines,
+    // column: the column chosen so far (from 1); one the lines do not have gives way to the
+    // first column that holds numbers.
+    TfrmImportPreview(std::filesystem::path file, std::vector<std::string> lines, int column = 0,
                       QWidget* parent = nullptr);
 
     // Makes column (from 1) the chosen one, as a click on it does.
@@ -51,6 +53,8 @@ class TfrmImportPreview : public QDialog {
 
   private:
     char ChosenSeparator() const;
+    // The first column that holds a number in a data line.
+    int FirstNumberColumn() const;
     // The table again after a change of separator or header lines.
     void Refill();
     // The column names of the last header line, as far as there is one.
@@ -64,9 +68,9 @@ class TfrmImportPreview : public QDialog {
     int m_column = 1;
 };
 
-// Opens the preview of `file`; nullopt when the user cancels or the file cannot be read
-// (after "   Can't open : " and the name).
-std::optional<ImportChoice> ShowImportPreview(const std::filesystem::path& file, UiPort& ui,
-                                              QWidget* parent);
+// Opens the preview of `file` on `column`; nullopt when the user cancels or the file cannot
+// be read (after "   Can't open : " and the name).
+std::optional<ImportChoice> ShowImportPreview(const std::filesystem::path& file, int column,
+                                              UiPort& ui, QWidget* parent);
 
 }  // namespace corv

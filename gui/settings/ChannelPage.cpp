@@ -304,7 +304,8 @@ void ChannelPage::cboMissingValuesChange() {
 }
 
 void ChannelPage::btnPreviewClick() {
-    const auto choice = ShowImportPreview(ToPath(edtFileName->text()), m_ui, window());
+    const int column = ParseIntPrefix(ToStd(edtColumn->text())).value;
+    const auto choice = ShowImportPreview(ToPath(edtFileName->text()), column, m_ui, window());
     if (!choice) return;
     rboText->setChecked(true);
     edtHeader->setText(QString::number(choice->headerLines));

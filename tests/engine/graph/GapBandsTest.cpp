@@ -17,10 +17,8 @@ TEST(GapBands, LightBandsCoverTheGapsOfTheWindowOnly) {
     gaps.Add(2);
     gaps.Add(3);
     gaps.Add(9);
-    g->view.LeftBorder = 0;
-    g->view.RightBorder = 5000;  // 20 pixels a second on 100
     RasterCanvas strip(100, 40);
-    DrawGapBands(strip, *g, 0);
+    DrawGapBands(strip, *g, 0, 0, 5000);  // 20 pixels a second
     // Samples 2 and 3 stand for 2 s .. 4 s: pixels 40..79; sample 9 lies outside.
     EXPECT_EQ(strip.Pixel(39, 20), 0xFFFFFFu);
     EXPECT_EQ(strip.Pixel(40, 1), kGapBandColour);
@@ -36,7 +34,7 @@ TEST(GapBands, LightBandsCoverTheGapsOfTheWindowOnly) {
     r.CorrSmpDelay = 1;
     r.GrRepr = 6;
     RasterCanvas down(40, 100);
-    DrawGapBands(down, *g, 0);
+    DrawGapBands(down, *g, 0, 0, 5000);
     EXPECT_EQ(down.Pixel(20, 59), 0xFFFFFFu);
     EXPECT_EQ(down.Pixel(20, 60), kGapBandColour);
     EXPECT_EQ(down.Pixel(20, 98), kGapBandColour);
