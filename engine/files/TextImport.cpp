@@ -238,7 +238,9 @@ bool TextLoad::StoreValues(int32_t& n) {
     uint16_t* block = nullptr;
     uint16_t last = 0;  // the raw word stored last, repeated over a gap
     int32_t nextProgress = 0;
-    int64_t ignored = 0;  // lines that gave no sample, for the line number of a skipped one
+    // Lines that gave no sample, for the line number of a skipped one.
+    const int64_t headerLines = std::max(m_rec.HeaderText, 0);
+    int64_t ignored = 0;
     bool leading = true;  // no number yet
     bool gaveUp = false;
     m_lines.ForEachLine([&](std::string_view line) CORV_INLINE_LAMBDA {
@@ -257,7 +259,7 @@ bool TextLoad::StoreValues(int32_t& n) {
         } else if (result == kNoValue && keepTimeStep) {
             m_gaps.Add(n);  // repeats the value before it
         } else {
-            if (result == kNoValue) m_skipped.Note(m_rec.HeaderText + n + ignored + 1);
+            if (result == kNoValue) m_skipped.Note(headerLines + n + ignored + 1);
             ++ignored;
             gaveUp = result == kTooFewColumns && !ContinueAfterMissingColumn();
             return !gaveUp;
