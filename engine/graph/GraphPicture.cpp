@@ -1,5 +1,6 @@
 #include "graph/GraphPicture.h"
 
+#include <algorithm>
 #include <array>
 #include <memory>
 #include <vector>
@@ -40,15 +41,16 @@ class PictureSurfaces : public GraphSurfaces {
     Canvas* YScale(int c) override { return m_scales[static_cast<size_t>(c)].get(); }
     void ShowReadouts(const CursorReadouts&) override {}
 
-    std::vector<SvgPart> Parts(const GraphLayout& g) {
+    // The regions of the picture, `top` being its first row.
+    std::vector<SvgPart> Parts(const GraphLayout& g, int top) {
         std::vector<SvgPart> parts;
         for (size_t c = 0; c < kChannelCount; ++c) {
             if (m_strips[c])
-                parts.push_back({g.strips[c].left, g.strips[c].top, m_strips[c]->Body()});
+                parts.push_back({g.strips[c].left, g.strips[c].top - top, m_strips[c]->Body()});
             if (m_scales[c])
-                parts.push_back({g.scales[c].left, g.scales[c].top, m_scales[c]->Body()});
+                parts.push_back({g.scales[c].left, g.scales[c].top - top, m_scales[c]->Body()});
         }
-        parts.push_back({g.mainTimeScale.left, g.mainTimeScale.top, m_mainScale.Body()});
+        parts.push_back({g.mainTimeScale.left, g.mainTimeScale.top - top, m_mainScale.Body()});
         return parts;
     }
 
@@ -60,14 +62,23 @@ class PictureSurfaces : public GraphSurfaces {
 
 }  // namespace
 
+int PictureTop(const GraphLayout& layout) {
+    int top = layout.mainTimeScale.top;
+    for (size_t c = 0; c < kChannelCount; ++c)
+        if (layout.strips[c].Height() > 0) top = std::min(top, layout.strips[c].top);
+    return std::max(top - 2, 0);
+}
+
 std::string GraphPictureSvg(AppState& state, UiPort& ui, const GraphLayout& layout) {
     PictureSurfaces surfaces(state, layout);
     // The drawing may not leave jobs behind for the window.
     const uint32_t pending = state.RedrawFlags;
     InitialDraw(state, ui, surfaces);
     state.RedrawFlags = pending;
-    // The picture ends below the main time scale; the read-outs are not part of it.
-    return SvgDocument(layout.screenWidth, layout.mainTimeScale.bottom + 2, surfaces.Parts(layout));
+    // The picture runs from the first strip to the main time scale.
+    const int top = PictureTop(layout);
+    return SvgDocument(layout.screenWidth, layout.mainTimeScale.bottom + 2 - top,
+                       surfaces.Parts(layout, top));
 }
 
 }  // namespace corv

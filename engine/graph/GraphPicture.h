@@ -11,6 +11,9 @@ struct AppState;
 struct GraphLayout;
 class UiPort;
 
+// The top row of the picture: a little above the first strip.
+[[nodiscard]] int PictureTop(const GraphLayout& layout);
+
 // The SVG document of the strips, y-scales and main time scale of `layout`.
 [[nodiscard]] std::string GraphPictureSvg(AppState& state, UiPort& ui, const GraphLayout& layout);
 

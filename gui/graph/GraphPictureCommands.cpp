@@ -20,13 +20,14 @@ namespace corv {
 
 QImage GraphWindow::Picture() const {
     const double ratio = m_images->PixelRatio();
-    const QSize size(m_layout.screenWidth, m_layout.mainTimeScale.bottom + 2);
+    const int top = PictureTop(m_layout);
+    const QSize size(m_layout.screenWidth, m_layout.mainTimeScale.bottom + 2 - top);
     QImage picture(size * ratio, QImage::Format_RGB32);
     picture.fill(Qt::white);
     QPainter p(&picture);
     const auto place = [&](const TChanImage* image) {
         if (image == nullptr) return;
-        const QRect r = image->geometry();
+        const QRect r = image->geometry().translated(0, -top);
         p.drawImage(QRectF(r.x() * ratio, r.y() * ratio, r.width() * ratio, r.height() * ratio),
                     image->image());
     };

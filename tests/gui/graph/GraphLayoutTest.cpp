@@ -75,6 +75,19 @@ TEST(GraphLayout, AtTwiceThePixelRatioCurvesAreDrawnInDevicePixels) {
             }
     EXPECT_GT(differing, picture.width() / 8);
     EXPECT_TRUE(run.ui.Messages().empty());
+
+    // The window's picture at 2x for the documentation: the strips as a 2x screen shows them.
+    const QImage sharp = w->Picture();
+    EXPECT_EQ(sharp.width(), w->centralWidget()->width() * 2);
+    TempDir dir;
+    const auto file = dir / "graph-window-2x.png";
+    ASSERT_TRUE(sharp.save(QString::fromStdString(file.string())));
+    if (const char* out = std::getenv("CORV_SCREENSHOT_DIR")) {
+        std::error_code err;
+        std::filesystem::copy_file(file, std::filesystem::path(out) / "graph-window-2x.png",
+                                   std::filesystem::copy_options::overwrite_existing, err);
+        EXPECT_FALSE(err) << err.message();
+    }
 }
 
 // The small-screen picture; graph-window.png shows 1600 x 1000.

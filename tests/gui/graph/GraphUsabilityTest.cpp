@@ -1,9 +1,12 @@
 // The graph window as a new user meets it: boxes over the window they come from, the
 // active channel's drawings following a click at once, read-outs that say what they show.
+#include <QClipboard>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QTableWidget>
+#include <QWheelEvent>
 
 #include "GraphInputTestSupport.h"
 #include "core/QtUiPort.h"
@@ -95,6 +98,94 @@ TEST(GraphUsability, AClickOnAnotherStripRedrawsWhatShowsTheActiveChannelAtOnce)
     EXPECT_EQ(overview, Image(w, "TotalImage")->image());
     EXPECT_EQ(strip0, Image(w, "image0")->image());
     EXPECT_EQ(strip1, Image(w, "image1")->image());
+}
+
+// A turn of the wheel by `notches` over (x, y) of an image.
+void Wheel(QWidget* image, QPoint at, int notches, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+    QWheelEvent e(QPointF(at), QPointF(image->mapToGlobal(at)), QPoint(), QPoint(0, 120 * notches),
+                  Qt::NoButton, mods, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(image, &e);
+}
+
+TEST(GraphUsability, WheelMiddleDragLiveMarksAndStatusBar) {
+    DemoRun run;
+    ASSERT_TRUE(run.loaded);
+    GraphWindow* w = run.Open();
+    ASSERT_NE(w, nullptr);
+    ShowActive(w);
+    TChanImage* strip = Image(w, "image0");
+    const ViewState& v = run.state.view;
+    const int mid = strip->height() / 2;
+
+    // A dragged cursor moves before the button is let go.
+    const int x = static_cast<int>(std::lround((v.LeftCursor - v.LeftBorder) * strip->width() /
+                                               (v.RightBorder - v.LeftBorder)));
+    const double cursor = v.LeftCursor;
+    QTest::mousePress(strip, Qt::LeftButton, {}, QPoint(x, mid));
+    QTest::mouseMove(strip, QPoint(x + 40, mid));
+    EXPECT_GT(v.LeftCursor, cursor);
+    QTest::mouseRelease(strip, Qt::LeftButton, {}, QPoint(x + 40, mid));
+
+    // Ctrl+wheel zooms in around the pointer; the plain wheel pans back in time.
+    const double width = v.RightBorder - v.LeftBorder;
+    Wheel(strip, QPoint(strip->width() / 2, mid), 1, Qt::ControlModifier);
+    EXPECT_LT(v.RightBorder - v.LeftBorder, width);
+    const double left = v.LeftBorder;
+    Wheel(strip, QPoint(100, mid), -1);
+    EXPECT_GT(v.LeftBorder, left);
+    // Shift+wheel zooms the value axis of the strip under the pointer.
+    const ChannelRecord& depth = run.state.store.Rec(1);
+    const double range = depth.Max - depth.Min;
+    Wheel(Image(w, "image1"), QPoint(100, 40), 1, Qt::ShiftModifier);
+    EXPECT_LT(depth.Max - depth.Min, range);
+    EXPECT_EQ(run.state.ActiveChannel, 0);
+
+    // A middle-button drag to the right shows earlier times, and grabs no mark.
+    const double before = v.LeftBorder;
+    const int mode = run.state.MouseMode;
+    QTest::mousePress(strip, Qt::MiddleButton, {}, QPoint(600, mid));
+    QTest::mouseMove(strip, QPoint(500, mid));
+    QTest::mouseRelease(strip, Qt::MiddleButton, {}, QPoint(500, mid));
+    EXPECT_GT(v.LeftBorder, before);
+    EXPECT_EQ(run.state.MouseMode, mode);
+
+    // The status bar names the key mode and the sample under the pointer.
+    Press(w, Qt::Key_F5);
+    auto* modeLabel = w->findChild<QLabel*>("lblStatusMode");
+    ASSERT_NE(modeLabel, nullptr);
+    EXPECT_EQ(modeLabel->text(), "Keys move: right cursor (F5)");
+    EXPECT_TRUE(w->findChild<QLabel*>("lblStatusStep")->text().startsWith("Step: "));
+    QTest::mouseMove(strip, QPoint(300, mid));
+    EXPECT_TRUE(w->findChild<QLabel*>("lblStatusPointer")->text().startsWith("Beak opening"));
+    // The differences panel has a row per present channel.
+    auto* deltas = w->findChild<QTableWidget*>("tblDeltas");
+    ASSERT_NE(deltas, nullptr);
+    EXPECT_EQ(deltas->rowCount(), 2);
+    EXPECT_FALSE(deltas->item(0, 1)->text().isEmpty());
+    EXPECT_TRUE(run.ui.Messages().empty());
+}
+
+TEST(GraphUsability, PicturesAreSavedAsPngAndSvgAndCopied) {
+    DemoRun run;
+    ASSERT_TRUE(run.loaded);
+    GraphWindow* w = run.Open();
+    ASSERT_NE(w, nullptr);
+    w->resize(1200, 800);
+    w->show();
+    QApplication::processEvents();
+    TempDir dir;
+    ASSERT_TRUE(w->SavePicture(QString::fromStdString((dir / "strips.png").string())));
+    const QImage png(QString::fromStdString((dir / "strips.png").string()));
+    EXPECT_EQ(png.width(), w->centralWidget()->width());
+    ASSERT_TRUE(w->SavePicture(QString::fromStdString((dir / "strips.svg").string())));
+    const std::string svg = ReadFile(dir / "strips.svg");
+    EXPECT_EQ(svg.rfind("<?xml", 0), 0u);
+    EXPECT_NE(svg.find("<path"), std::string::npos);  // the curves as vectors
+    EXPECT_NE(svg.find(">Beak opening</text>"), std::string::npos);
+    EXPECT_EQ(svg.substr(svg.size() - 7), "</svg>\n");
+    w->CopyPicture();
+    EXPECT_EQ(QApplication::clipboard()->image().size(), png.size());
+    EXPECT_TRUE(run.ui.Messages().empty());
 }
 
 }  // namespace
