@@ -121,6 +121,7 @@ ExportOutcome WriteBinaryExport(AppState& state, UiPort& ui, const fs::path& fil
     }
     if (!WriteBinaryBody(state, file, first, last, mode, c)) return Failed(ui);
     state.ChannelModified[static_cast<size_t>(c)] = false;
+    state.history.MarkSaved(c);
     outcome.written = true;
     outcome.samples = std::max(int64_t{last} - first, int64_t{0});
     return outcome;
