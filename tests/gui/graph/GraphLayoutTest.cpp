@@ -80,11 +80,11 @@ TEST(GraphLayout, AtTwiceThePixelRatioCurvesAreDrawnInDevicePixels) {
     const QImage sharp = w->Picture();
     EXPECT_EQ(sharp.width(), w->centralWidget()->width() * 2);
     TempDir dir;
-    const auto file = dir / "graph-window-2x.png";
+    const auto file = dir / "graph-strips-2x.png";
     ASSERT_TRUE(sharp.save(QString::fromStdString(file.string())));
     if (const char* out = std::getenv("CORV_SCREENSHOT_DIR")) {
         std::error_code err;
-        std::filesystem::copy_file(file, std::filesystem::path(out) / "graph-window-2x.png",
+        std::filesystem::copy_file(file, std::filesystem::path(out) / "graph-strips-2x.png",
                                    std::filesystem::copy_options::overwrite_existing, err);
         EXPECT_FALSE(err) << err.message();
     }
