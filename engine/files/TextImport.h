@@ -2,6 +2,7 @@
 // Loading a channel from one column of a text file, with optional automatic scaling.
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 namespace corv {
@@ -23,6 +24,13 @@ uint8_t ParseColumnValue(std::string_view line, int32_t column, char delimiter, 
 
 // Derives CoeffA, CoeffB (and CoeffC = 0, Min, Max, yOffset = 0) from LowRng and HighRng.
 void ScaleFromRange(ChannelRecord& r);
+
+// Whether the scaling maps every raw word to a finite value; a range near the limits of a
+// double (1e308 to -1e308) would make every value of the channel NaN.
+[[nodiscard]] bool ScalingIsFinite(const ChannelRecord& r);
+
+// The message that refuses channel c's scaling.
+[[nodiscard]] std::string NonFiniteScalingMessage(int c);
 
 // Loads channel c from its text file; returns the failure count 0 or 1.
 int LoadTextChannel(AppState& state, UiPort& ui, int c);
