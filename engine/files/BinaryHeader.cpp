@@ -141,7 +141,9 @@ double FirstSampleTime(const ChannelRecord& r, double tStart) {
 // the file, the line and the field.
 double HeaderStartTime(const HeaderDateTime& d, const fs::path& file) {
     try {
-        return PartsToTime(d.year, d.month, d.day, d.hour, d.minute, d.second);
+        const double t = PartsToTime(d.year, d.month, d.day, d.hour, d.minute, d.second);
+        (void)TimeToParts(t);  // the calendar's second count must hold it too
+        return t;
     } catch (const RangeError&) {
         throw IoError("Invalid year " + std::to_string(d.year) + " in line 4 of the header of " +
                       file.string() + ": outside the calendar");
