@@ -194,7 +194,12 @@ bool ReadBinaryHeader(AppState& state, const fs::path& file, int c) {
     ChannelStore& store = state.store;
     ChannelRecord& r = store.Rec(c);
     ReadOnlyFile in;
-    if (!in.Open(file)) return false;
+    if (!in.Open(file)) {
+        // A file that is there but cannot be opened is an I/O error, not a file without header.
+        std::error_code ec;
+        if (fs::is_regular_file(file, ec)) throw IoError("Cannot open " + file.string());
+        return false;
+    }
     const std::vector<std::string> lines = ReadHeaderLines(in);
     if (!BeginsWithMarker(lines[0])) return false;
 
