@@ -14,7 +14,8 @@ inline constexpr const char* kSetupHeader = "Corvandell Setup File";
 inline constexpr const char* kSetupRelease = "Release 4.0";
 
 // Writes the whole file. Declines silently (returns false) when an existing file is not a
-// setup file or the file cannot be created; the old file survives a failure half-way.
+// setup file (or not a regular file) or the file cannot be created; the old file survives
+// a failure half-way, and of two processes saving at once one wins with its whole file.
 // Raises IoError when writing fails after the file was created.
 bool WriteSetupFile(const AppState& state, const std::filesystem::path& path);
 
