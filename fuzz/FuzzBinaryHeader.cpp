@@ -14,21 +14,6 @@
 using namespace corv;
 using fuzz::Check;
 
-namespace {
-
-AppState& State() {
-    static RecordingUiPort ui;
-    static const std::unique_ptr<AppState> state = [] {
-        auto s = std::make_unique<AppState>();
-        SetDefaults(*s, "/nonexistent/corvandell");
-        s->store.AllocateBanks(ui);
-        return s;
-    }();
-    return *state;
-}
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static const auto file = fuzz::ScratchFile("fuzz.bin");
     static const auto copy = fuzz::ScratchFile("copy.bin");
@@ -38,7 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     bytes += in.Rest();
     fuzz::WriteBytes(file, bytes);
 
-    AppState& state = State();
+    AppState& state = fuzz::StateWithBanks();
     RecordingUiPort ui;
     ChannelRecord& r = state.store.Rec(0);
     r = ChannelRecord{};

@@ -14,22 +14,17 @@ using fuzz::Check;
 
 namespace {
 
-AppState& State(RecordingUiPort& ui) {
-    static const std::unique_ptr<AppState> state = [&] {
-        auto s = std::make_unique<AppState>();
-        SetDefaults(*s, "/nonexistent/corvandell");
-        s->store.AllocateBanks(ui);
-        // A loaded channel of 1000 samples at 100 ms.
-        ChannelRecord& r = s->store.Rec(0);
-        r.SampRate = 100;
-        r.DataCnt = 999;
-        r.StartTime = 1230768000000.0;
-        s->store.ChannelPresent[0] = true;
-        s->store.OriginTime = r.StartTime;
-        s->store.TotalSpan = 99900;
-        return s;
-    }();
-    return *state;
+// A loaded channel of 1000 samples at 100 ms.
+AppState& LoadedState() {
+    AppState& s = fuzz::StateWithBanks();
+    ChannelRecord& r = s.store.Rec(0);
+    r.SampRate = 100;
+    r.DataCnt = 999;
+    r.StartTime = 1230768000000.0;
+    s.store.ChannelPresent[0] = true;
+    s.store.OriginTime = r.StartTime;
+    s.store.TotalSpan = 99900;
+    return s;
 }
 
 }  // namespace
@@ -37,7 +32,7 @@ AppState& State(RecordingUiPort& ui) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static const auto out = fuzz::ScratchFile("script-out");
     static RecordingUiPort ui;
-    AppState& state = State(ui);
+    AppState& state = LoadedState();
     std::istringstream script(std::string(reinterpret_cast<const char*>(data), size));
     std::ostringstream json;
     cli::ScriptContext ctx{state, ui, json};

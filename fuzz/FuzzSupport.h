@@ -9,10 +9,28 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <string>
 #include <string_view>
 
+#include "AppState.h"
+#include "core/RecordingUiPort.h"
+#include "settings/Defaults.h"
+
 namespace corv::fuzz {
+
+// One state with defaults and allocated banks for the whole run (allocating the banks for
+// every input would cost more than the input).
+inline AppState& StateWithBanks() {
+    static RecordingUiPort ui;
+    static const std::unique_ptr<AppState> state = [] {
+        auto s = std::make_unique<AppState>();
+        SetDefaults(*s, "/nonexistent/corvandell");
+        s->store.AllocateBanks(ui);
+        return s;
+    }();
+    return *state;
+}
 
 // Fails the run when a property does not hold.
 inline void Check(bool ok, const char* what) {

@@ -37,17 +37,6 @@ std::vector<std::string> ReferenceLines(std::string_view s) {
     return lines;
 }
 
-AppState& State() {
-    static RecordingUiPort ui;
-    static const std::unique_ptr<AppState> state = [] {
-        auto s = std::make_unique<AppState>();
-        SetDefaults(*s, "/nonexistent/corvandell");
-        s->store.AllocateBanks(ui);
-        return s;
-    }();
-    return *state;
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -83,7 +72,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
 
     // A load over the same file with random settings.
-    AppState& state = State();
+    AppState& state = fuzz::StateWithBanks();
     RecordingUiPort ui;
     ui.SetDefaultAnswer(flags & 1 ? Answer::Yes : Answer::No);
     ChannelRecord& r = state.store.Rec(0);
