@@ -16,15 +16,20 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr int kCreateAttempts = 100;
+constexpr size_t kLongName = 200;
 
 // A name no other writer uses: process id, a per-process counter and random bits; the
 // file is created exclusively, so a clash only means another attempt.
 fs::path TemporaryName(const fs::path& target) {
     static std::atomic<unsigned> counter{0};
     static thread_local std::mt19937_64 random{std::random_device{}()};
+    const std::string suffix = ".corvtmp-" + std::to_string(::getpid()) + "-" +
+                               std::to_string(counter++) + "-" + std::to_string(random() % 1000000);
+    // Beside the target (a rename never crosses file systems); a name near the length limit
+    // gets a short one.
+    if (target.filename().string().size() > kLongName) return target.parent_path() / suffix;
     fs::path name = target;
-    name += ".corvtmp-" + std::to_string(::getpid()) + "-" + std::to_string(counter++) + "-" +
-            std::to_string(random() % 1000000);
+    name += suffix;
     return name;
 }
 
@@ -53,14 +58,16 @@ void SafeFileReplace::Discard() {
 
 bool SafeFileReplace::Open() {
     struct stat st {};
+    const bool exists = ::stat(m_target.c_str(), &st) == 0;
     // A device or pipe is never replaced by a plain file (and never read to its end).
-    if (::stat(m_target.c_str(), &st) == 0 && !S_ISREG(st.st_mode))
-        return Fail("Not a regular file:", 0);
+    if (exists && !S_ISREG(st.st_mode)) return Fail("Not a regular file:", 0);
     for (int attempt = 0; attempt < kCreateAttempts; ++attempt) {
         const fs::path temp = TemporaryName(m_target);
         m_fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (m_fd >= 0) {
             m_temp = temp;
+            // The replacement keeps the permissions of the file it replaces.
+            if (exists) (void)::fchmod(m_fd, st.st_mode & 07777);
             return true;
         }
         if (errno != EEXIST) return Fail("Cannot create a file beside", errno);
