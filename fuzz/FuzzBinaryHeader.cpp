@@ -28,6 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     ChannelRecord& r = state.store.Rec(0);
     r = ChannelRecord{};
     r.SampRate = 1000;
+    r.StartTime = 1230768000000.0;  // 1 January 2020, as a dialog would give it
     bool read = false;
     try {
         read = ReadBinaryHeader(state, file, 0);

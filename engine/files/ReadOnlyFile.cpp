@@ -73,8 +73,19 @@ std::string ReadSmallFile(const fs::path& file, size_t limit) {
     if (IsSpecialFile(file)) throw IoError("Not a regular file: " + file.string());
     ReadOnlyFile f;
     if (!f.Open(file)) throw IoError("Cannot open " + file.string());
-    std::string bytes(limit + 1, '\0');
-    bytes.resize(f.Read(bytes.data(), bytes.size()));
+    // Read to the end, but never more than one byte beyond the limit; the first read asks
+    // for the file's present size and one byte more.
+    std::error_code ec;
+    const auto size = static_cast<size_t>(fs::file_size(file, ec));
+    std::string bytes;
+    for (size_t want = std::min(ec ? limit : size, limit) + 1;;) {
+        const size_t had = bytes.size();
+        bytes.resize(had + want);
+        const size_t got = f.Read(bytes.data() + had, want);
+        bytes.resize(had + got);
+        if (got < want || bytes.size() > limit) break;
+        want = std::min(limit + 1 - bytes.size(), std::max<size_t>(want, 4096));
+    }
     if (bytes.size() > limit)
         throw IoError("The file " + file.string() + " is larger than " + std::to_string(limit) +
                       " bytes");
