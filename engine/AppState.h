@@ -8,6 +8,7 @@
 
 #include "core/ChannelStore.h"
 #include "core/StartRef.h"
+#include "core/UndoHistory.h"
 #include "graph/MouseDownState.h"
 #include "graph/ViewState.h"
 #include "settings/Settings.h"
@@ -47,6 +48,7 @@ enum CaptionPosition : int32_t { kCaptionInvisible = 0, kCaptionAtTop = 1, kCapt
 struct Folders {
     std::string ProgramFolder;       // the executable's folder, no trailing separator
     std::string HelpFolder;          // ProgramFolder + separator + "help" + separator
+    std::string AutoSetupFolder;     // where the automatic setup file lives
     std::string SetupPath = "C:\\";  // the setup file named in the main dialog
 };
 
@@ -69,6 +71,7 @@ struct AppState {
     MouseDownState mouseDown;            // the last press on a strip, for its release
     int32_t CaptionPos = kCaptionAtTop;  // a CaptionPosition, for all strips
     ExportChoices exportChoices;
+    UndoHistory history;  // every data-changing command runs through it
 };
 
 }  // namespace corv

@@ -121,6 +121,7 @@ bool ExportBinaryChannel(AppState& state, UiPort& ui, const fs::path& file, int 
         return Fail(ui);
     if (!WriteBinaryBody(state, out, first, last, c) || !out.Commit()) return Fail(ui);
     state.ChannelModified[static_cast<size_t>(c)] = false;
+    state.history.MarkSaved(c);
     return true;
 }
 
