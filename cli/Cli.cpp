@@ -1,5 +1,6 @@
 #include "Cli.h"
 
+#include <exception>
 #include <iostream>
 
 namespace corv::cli {
@@ -14,7 +15,8 @@ struct Subcommand {
 
 const Subcommand kSubcommands[] = {
     {"setup-show",
-     "setup-show FILE                 print FILE read over the defaults as a setup file",
+     "setup-show [--strict] FILE      print FILE read over the defaults as a setup file\n"
+     "                                  (--strict: exit 1 when FILE cannot be read)",
      SetupShowCommand},
     {"run",
      "run [--default-answer yes|no|ok|cancel|aux] SETUP [SCRIPT]\n"
@@ -53,7 +55,16 @@ int RunCli(const std::vector<std::string>& argv, const std::filesystem::path& ex
     for (const auto& s : kSubcommands) {
         if (argv[0] != s.name) continue;
         CliContext ctx{{argv.begin() + 1, argv.end()}, executable, in, out, err};
-        return s.fn(ctx);
+        // Nothing escapes: an exception the command did not expect (memory, say) is a failure
+        // with a message, never an abort.
+        try {
+            return s.fn(ctx);
+        } catch (const std::exception& e) {
+            err << "corvandell-cli: " << e.what() << "\n";
+        } catch (...) {
+            err << "corvandell-cli: unknown error\n";
+        }
+        return kExitFailed;
     }
     err << "corvandell-cli: unknown command '" << argv[0] << "' (try --help)\n";
     return kExitUsage;

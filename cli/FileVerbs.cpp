@@ -1,5 +1,6 @@
 // Script verbs of the data files: the channel records, the time axis, sample values,
 // exports and the setup file.
+#include <algorithm>
 #include <cmath>
 #include <type_traits>
 
@@ -51,10 +52,18 @@ void Axis(ScriptContext& ctx, const std::vector<std::string>&) {
                            .AddRaw("StartRef", JsonArray(ref)));
 }
 
+// One request is answered in one JSON line; larger stretches are asked for in parts.
+constexpr int64_t kMaxValuesPerRequest = 1 << 20;
+
 void Values(ScriptContext& ctx, const std::vector<std::string>& args) {
     const int c = ChannelArg(args[0]);
-    const int32_t from = IntArg(args[1]);
-    const int32_t to = IntArg(args[2]);
+    // Indexes outside the channel's index space hold no sample: the range is cut to it.
+    const int32_t from = std::max(IntArg(args[1]), 0);
+    const int32_t to = std::min(IntArg(args[2]), ChannelStore::kCapacity - 1);
+    if (int64_t{to} - from + 1 > kMaxValuesPerRequest)
+        throw RangeError("values: " + std::to_string(int64_t{to} - from + 1) +
+                         " indexes asked for, at most " + std::to_string(kMaxValuesPerRequest) +
+                         " per request");
     std::vector<int64_t> raw, err;
     std::vector<double> value;
     for (int64_t i = from; i <= to; ++i) {

@@ -8,6 +8,7 @@
 #include "AppState.h"
 #include "Cli.h"
 #include "Script.h"
+#include "core/Errors.h"
 #include "core/RecordingUiPort.h"
 #include "files/StartSequence.h"
 #include "settings/Defaults.h"
@@ -57,6 +58,12 @@ bool ReadScript(const std::string& name, std::istream& in,
     if (name.empty()) return true;
     std::ifstream file;
     if (name != "-") {
+        // A folder or a device is no script (a folder would read as an empty one).
+        std::error_code ec;
+        if (!std::filesystem::is_regular_file(name, ec)) {
+            err << "corvandell-cli: cannot read script " << name << ": not a regular file\n";
+            return false;
+        }
         file.open(name, std::ios::binary);
         if (!file) {
             err << "corvandell-cli: cannot read script " << name << "\n";
@@ -143,10 +150,14 @@ int RunCommand(CliContext& ctx) {
     try {
         SetDefaults(*state, ctx.executable);
         state->folders.SetupPath = opt.setup;
-        if (!ReadSetupFile(*state, opt.setup)) {
+        const SetupReadResult read = ReadSetupFileChecked(*state, opt.setup);
+        if (read.status == SetupReadStatus::ReadFailed) throw IoError(read.reason);
+        if (!read.Ok()) {
             ctx.err << "corvandell-cli: " << opt.setup << " is not a readable setup file\n";
             return kExitUsage;
         }
+        for (const std::string& note : read.notes)
+            PrintJson(ctx.out, JsonObject().Add("event", "message").Add("text", note));
         state->store.AllocateBanks(ui);
 
         // Answers at the top of the script answer Start's questions too.
@@ -166,6 +177,11 @@ int RunCommand(CliContext& ctx) {
 
         for (; next < script.size(); ++next) RunScriptLine(sc, script[next]);
     } catch (const HaltRequested&) {
+        return kExitFailed;
+    } catch (const std::exception& e) {
+        // A setup file that fails to read, or memory that runs out, ends the run with an
+        // error event, never an abort.
+        PrintJson(ctx.out, JsonObject().Add("event", "error").Add("text", e.what()));
         return kExitFailed;
     }
     return kExitOk;

@@ -4,29 +4,36 @@
 #include <memory>
 
 #include "AppState.h"
-#include "core/Errors.h"
 #include "settings/Defaults.h"
 #include "settings/SetupFile.h"
 
 namespace corv::cli {
 
-// Reads FILE over the defaults and prints the setup file that would be written.
+// Reads FILE over the defaults and prints the setup file that would be written. A file that
+// cannot be read leaves the defaults, as at start-up, and says why on the error stream;
+// with --strict that is a failure.
 int SetupShowCommand(CliContext& ctx) {
-    if (ctx.args.size() != 1) {
-        ctx.err << "corvandell-cli: usage: setup-show FILE\n";
+    std::vector<std::string> files;
+    bool strict = false;
+    for (const std::string& a : ctx.args) {
+        if (a == "--strict")
+            strict = true;
+        else
+            files.push_back(a);
+    }
+    if (files.size() != 1) {
+        ctx.err << "corvandell-cli: usage: setup-show [--strict] FILE\n";
         return kExitUsage;
     }
     auto state = std::make_unique<AppState>();
     SetDefaults(*state, ctx.executable);
-    try {
-        ReadSetupFile(*state, ctx.args[0]);
-    } catch (const IoError& e) {
-        ctx.err << "corvandell-cli: " << e.what() << "\n";
-        return kExitFailed;
-    }
+    const SetupReadResult r = ReadSetupFileChecked(*state, files[0]);
+    if (!r.Ok())
+        ctx.err << "corvandell-cli: not read, the defaults are shown: " << r.reason << "\n";
+    for (const std::string& note : r.notes) ctx.err << "corvandell-cli: " << note << "\n";
     WriteSetupText(*state, ctx.out);
     ctx.out.flush();
-    return kExitOk;
+    return strict && !r.Ok() ? kExitFailed : kExitOk;
 }
 
 }  // namespace corv::cli

@@ -18,6 +18,20 @@ std::string ToChars(double v, std::chars_format format, int precision) {
     return std::string(buf, r.ptr);
 }
 
+// Scientific text of a = |v| with `precision` significant digits, "d.ddde+XX". A value
+// that would round up past the largest double is cut in its last digit instead, so the
+// text always reads back as a number.
+std::string ScientificChars(double a, int precision) {
+    std::string s = ToChars(a, std::chars_format::scientific, precision - 1);
+    double back = 0;
+    if (std::from_chars(s.data(), s.data() + s.size(), back).ec == std::errc::result_out_of_range) {
+        const std::string full = ToChars(a, std::chars_format::scientific, 16);
+        const size_t mantissa = precision == 1 ? 1 : static_cast<size_t>(precision) + 1;
+        s = full.substr(0, mantissa) + full.substr(full.find('e'));
+    }
+    return s;
+}
+
 // Significant digits and decimal exponent of |v| rounded to `precision` digits:
 // |v| = 0.d1d2d3... x 10^exponent, so 1.5 gives digits "15", exponent 1.
 struct Digits {
@@ -27,7 +41,7 @@ struct Digits {
 
 Digits SignificantDigits(double v, int precision) {
     precision = std::clamp(precision, 1, 17);
-    const std::string text = ToChars(std::fabs(v), std::chars_format::scientific, precision - 1);
+    const std::string text = ScientificChars(std::fabs(v), precision);
     // text looks like "d.ddddde+XX"
     Digits d;
     const char* p = text.c_str();
@@ -105,8 +119,9 @@ std::string GeneralFormat(double v, int precision) {
     if (v == 0) return "0";
     const Digits d = SignificantDigits(v, precision);
     const std::string sign = v < 0 ? "-" : "";
-    // Scientific once the integer digits exceed the precision.
-    const bool fixed = d.exponent <= precision && std::fabs(v) >= 0.00001;
+    // Scientific once the integer digits exceed the precision or the rounded value is below
+    // 0.00001 (decided on the rounded digits, so a text reads back to the same notation).
+    const bool fixed = d.exponent <= precision && d.exponent >= -4;
     return sign + (fixed ? PlainFixed(d) : Scientific(d));
 }
 
@@ -118,7 +133,7 @@ std::string FormatSci23(double v) {
         return s;
     }
     // "d.ddddddddddddddE+XX[X]" with the exponent widened to four digits.
-    const std::string s = ToChars(std::fabs(v), std::chars_format::scientific, 14);
+    const std::string s = ScientificChars(std::fabs(v), 15);
     const size_t e = s.find('e');
     const char expSign = s[e + 1];
     const std::string expDigits = s.substr(e + 2);

@@ -5,6 +5,7 @@
 #include <bit>
 #include <fstream>
 #include <span>
+#include <string_view>
 
 #include "AppState.h"
 #include "core/Checked.h"
@@ -12,6 +13,7 @@
 #include "core/UiPort.h"
 #include "files/EmptyChannel.h"
 #include "files/HeaderMarker.h"
+#include "files/SafeFileReplace.h"
 #include "files/ScatterReadFile.h"
 
 namespace corv {
@@ -89,6 +91,27 @@ int64_t ChunkEnd(int64_t p, int64_t end) {
     return std::min({end, p + kPieceSamples, blockEnd});
 }
 
+// Hands the little-endian words of bank positions first .. end - 1 to write in chunks;
+// false as soon as write fails.
+template <class Write>
+bool WriteBody(const ChannelStore& store, int c, int32_t first, int32_t end, Write&& write) {
+    CheckIndex(c, kChannelCount);
+    std::array<char, 2 * kPieceSamples> buf;
+    for (int64_t p = first; p < end;) {
+        const int64_t chunkEnd = ChunkEnd(p, end);
+        const uint16_t* src = ChunkSource(store, c, p);
+        size_t k = 0;
+        for (int64_t q = p; q < chunkEnd; ++q) {
+            const uint16_t w = src != nullptr ? src[q - p] : 0;
+            buf[k++] = static_cast<char>(w & 0xFF);
+            buf[k++] = static_cast<char>(w >> 8);
+        }
+        if (!write(std::string_view(buf.data(), k))) return false;
+        p = chunkEnd;
+    }
+    return true;
+}
+
 }  // namespace
 
 int LoadBinaryChannel(AppState& state, UiPort& ui, int c) {
@@ -124,27 +147,21 @@ int LoadBinaryChannel(AppState& state, UiPort& ui, int c) {
 
 bool WriteBinaryBody(const AppState& state, const fs::path& file, int32_t first, int32_t end,
                      char mode, int c) {
-    const ChannelStore& store = state.store;
-    CheckIndex(c, kChannelCount);
     const auto openMode = std::ios::binary | (mode == 'A' ? std::ios::app : std::ios::trunc);
     std::ofstream out(file, std::ios::out | openMode);
     if (!out) return false;
-
-    std::array<char, 2 * kPieceSamples> buf;
-    for (int64_t p = first; p < end && out;) {
-        const int64_t chunkEnd = ChunkEnd(p, end);
-        const uint16_t* src = ChunkSource(store, c, p);
-        size_t k = 0;
-        for (int64_t q = p; q < chunkEnd; ++q) {
-            const uint16_t w = src != nullptr ? src[q - p] : 0;
-            buf[k++] = static_cast<char>(w & 0xFF);
-            buf[k++] = static_cast<char>(w >> 8);
-        }
-        out.write(buf.data(), static_cast<std::streamsize>(k));
-        p = chunkEnd;
-    }
+    const bool written = WriteBody(state.store, c, first, end, [&](std::string_view bytes) {
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        return static_cast<bool>(out);
+    });
     out.close();
-    return !out.fail();
+    return written && !out.fail();
+}
+
+bool WriteBinaryBody(const AppState& state, SafeFileReplace& out, int32_t first, int32_t end,
+                     int c) {
+    return WriteBody(state.store, c, first, end,
+                     [&](std::string_view bytes) { return out.Write(bytes); });
 }
 
 }  // namespace corv

@@ -9,6 +9,7 @@
 namespace corv {
 
 struct AppState;
+class SafeFileReplace;
 class UiPort;
 
 // Loads channel c from NameIn into its banks; returns the failure count 0 or 1. Loading
@@ -21,5 +22,8 @@ int LoadBinaryChannel(AppState& state, UiPort& ui, int c);
 // Returns false when the file cannot be opened or written.
 bool WriteBinaryBody(const AppState& state, const std::filesystem::path& file, int32_t first,
                      int32_t end, char mode, int c);
+// The same words into a file being replaced; false when a write failed.
+bool WriteBinaryBody(const AppState& state, SafeFileReplace& out, int32_t first, int32_t end,
+                     int c);
 
 }  // namespace corv

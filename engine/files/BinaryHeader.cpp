@@ -12,7 +12,9 @@
 #include "core/Convert.h"
 #include "core/Errors.h"
 #include "core/NumberFormat.h"
+#include "core/Utf8Text.h"
 #include "files/HeaderMarker.h"
+#include "files/ReadOnlyFile.h"
 
 namespace corv {
 
@@ -23,6 +25,7 @@ namespace {
 constexpr size_t kLineWidth = 70;
 constexpr size_t kHeaderLines = 10;
 constexpr size_t kNumberWidth = 23;
+constexpr size_t kCaptionLength = 18;
 // Own exports begin line 1 with the header length and a TAB before the marker.
 constexpr std::string_view kExportPrefix = "0720\t ";
 // Line 7, spare in the layout, carries the milliseconds of the start time that line 4
@@ -45,11 +48,11 @@ std::optional<int32_t> FieldAt(std::string_view text, size_t pos, size_t len) {
     return TryStrToInt(text.substr(pos - 1, len));
 }
 
-// Splits the first lines of the file at CR LF, LF or a lone CR.
-std::vector<std::string> ReadHeaderLines(std::istream& in) {
+// Splits the first lines of the file at CR LF, LF or a lone CR. A read error is an I/O
+// error, never a file without header.
+std::vector<std::string> ReadHeaderLines(ReadOnlyFile& in) {
     std::string bytes(static_cast<size_t>(kHeaderReadLimit), '\0');
-    in.read(bytes.data(), kHeaderReadLimit);
-    bytes.resize(static_cast<size_t>(in.gcount()));
+    bytes.resize(in.Read(bytes.data(), bytes.size()));
     std::vector<std::string> lines;
     size_t start = 0;
     while (start < bytes.size() && lines.size() < kHeaderLines) {
@@ -144,6 +147,19 @@ int32_t StartMilliseconds(std::string_view line) {
     return ms && *ms >= 0 && *ms < 1000 ? *ms : 0;
 }
 
+// The absolute time of a header date; a year the calendar cannot hold is an error naming
+// the file, the line and the field.
+double HeaderStartTime(const HeaderDateTime& d, const fs::path& file) {
+    try {
+        const double t = PartsToTime(d.year, d.month, d.day, d.hour, d.minute, d.second);
+        (void)TimeToParts(t);  // the calendar's second count must hold it too
+        return t;
+    } catch (const RangeError&) {
+        throw IoError("Invalid year " + std::to_string(d.year) + " in line 4 of the header of " +
+                      file.string() + ": outside the calendar");
+    }
+}
+
 }  // namespace
 
 std::string PadLine70(std::string_view s) {
@@ -187,8 +203,13 @@ HeaderDateTime ParseHeaderDateTime(std::string_view text) {
 bool ReadBinaryHeader(AppState& state, const fs::path& file, int c) {
     ChannelStore& store = state.store;
     ChannelRecord& r = store.Rec(c);
-    std::ifstream in(file, std::ios::binary);
-    if (!in) return false;
+    ReadOnlyFile in;
+    if (!in.Open(file)) {
+        // A file that is there but cannot be opened is an I/O error, not a file without header.
+        std::error_code ec;
+        if (fs::is_regular_file(file, ec)) throw IoError("Cannot open " + file.string());
+        return false;
+    }
     const std::vector<std::string> lines = ReadHeaderLines(in);
     if (!BeginsWithMarker(lines[0])) return false;
 
@@ -200,18 +221,17 @@ bool ReadBinaryHeader(AppState& state, const fs::path& file, int c) {
     if (!sampRate)
         throw IoError("Invalid numeric format in line 5 of the header of " + file.string());
     const HeaderDateTime start = ParseHeaderDateTime(lines[3]);
-    const int32_t milliseconds = StartMilliseconds(lines[6]);
+    const double startTime =
+        start.error ? r.StartTime : HeaderStartTime(start, file) + StartMilliseconds(lines[6]);
 
-    r.Caption = lines[1].substr(0, 18);
+    // Cut like the setup file's caption: 18 characters, never inside a UTF-8 character.
+    r.Caption = FirstCharacters(lines[1], kCaptionLength);
     r.CoeffB = (*coeffs)[0];
     r.CoeffA = (*coeffs)[1];
     r.CoeffC = (*coeffs)[2];
     // A date that is no calendar date would give a meaningless time: the start time
     // entered in the main dialog stays.
-    if (!start.error)
-        r.StartTime = PartsToTime(start.year, start.month, start.day, start.hour, start.minute,
-                                  start.second) +
-                      milliseconds;
+    r.StartTime = startTime;
     r.SampRate = *sampRate;
     store.ChannelComment[static_cast<size_t>(c)] = JoinComment(lines[8], lines[9]);
     RangeFromScale(store, c);
@@ -226,8 +246,7 @@ void RangeFromScale(ChannelStore& store, int c) {
     r.HighRng = r.Max;
 }
 
-bool WriteBinaryHeader(const AppState& state, const fs::path& file, int c, double tStart,
-                       double tEnd) {
+std::string BinaryHeaderText(const AppState& state, int c, double tStart, double tEnd) {
     const ChannelStore& store = state.store;
     const ChannelRecord& r = store.Rec(c);
     const char sep = state.settings.DateSep;
@@ -250,7 +269,12 @@ bool WriteBinaryHeader(const AppState& state, const fs::path& file, int c, doubl
         comment.size() > kLineWidth ? comment.substr(kLineWidth) : std::string()};
     std::string text;
     for (const std::string& line : lines) text += HeaderLine(line) + "\r\n";
+    return text;
+}
 
+bool WriteBinaryHeader(const AppState& state, const fs::path& file, int c, double tStart,
+                       double tEnd) {
+    const std::string text = BinaryHeaderText(state, c, tStart, tEnd);
     std::ofstream out(file, std::ios::binary | std::ios::trunc);
     if (!out) return false;
     out.write(text.data(), static_cast<std::streamsize>(text.size()));

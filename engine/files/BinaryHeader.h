@@ -33,14 +33,19 @@ struct HeaderDateTime {
 
 // Takes caption, scaling, start time, interval and comment of channel c from the header of
 // `file`, then derives the range with RangeFromScale. Returns false, leaving the record
-// unchanged, when the file cannot be opened or its first line does not begin with the
-// marker (directly, or after the "0720\t " prefix of the program's own exports). A line 3
-// that is not three numbers or a line 5 that is not an integer raises IoError.
+// unchanged, when there is no regular file or its first line does not begin with the
+// marker (directly, or after the "0720\t " prefix of the program's own exports). A file
+// that cannot be opened or read, a line 3 that is not three numbers, a line 5 that is not an
+// integer or a date whose year the calendar cannot hold raises IoError.
 bool ReadBinaryHeader(AppState& state, const std::filesystem::path& file, int c);
 
 // Min and Max are the values of raw 0 and raw 65535 by the scaling kind; LowRng and
 // HighRng follow them.
 void RangeFromScale(ChannelStore& store, int c);
+
+// The 720 bytes of the header of channel c for the stretch tStart..tEnd (see below).
+[[nodiscard]] std::string BinaryHeaderText(const AppState& state, int c, double tStart,
+                                           double tEnd);
 
 // Creates or overwrites `file` with the header of channel c for the stretch tStart..tEnd
 // (milliseconds after OriginTime; 0 or less means the channel's own start). Returns false

@@ -1,8 +1,8 @@
 #include "files/ChannelExport.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -14,6 +14,7 @@
 #include "core/UiPort.h"
 #include "files/BinaryChannel.h"
 #include "files/BinaryHeader.h"
+#include "files/SafeFileReplace.h"
 
 namespace corv {
 
@@ -51,13 +52,18 @@ bool SampleAt(const ChannelStore& store, int k, int64_t t, int32_t& index) {
     return true;
 }
 
+// The separators are appended as characters, not through a C string, so no separator can
+// cut the row short.
 void AppendDateTime(std::string& line, double t, char dateSep, char dlmt) {
     const TimeParts p = TimeToParts(t);
-    char buf[48];
-    std::snprintf(buf, sizeof buf, "%02u%c%02u%c%04u%c%02u:%02u:%02u.%03u", unsigned{p.day},
-                  dateSep, unsigned{p.month}, dateSep, unsigned{p.year}, dlmt, unsigned{p.hour},
-                  unsigned{p.minute}, unsigned{p.second}, unsigned{p.millisecond});
-    line += buf;
+    char day[8], month[8], year[8], time[32];
+    std::snprintf(day, sizeof day, "%02u", unsigned{p.day});
+    std::snprintf(month, sizeof month, "%02u", unsigned{p.month});
+    std::snprintf(year, sizeof year, "%04u", unsigned{p.year});
+    std::snprintf(time, sizeof time, "%02u:%02u:%02u.%03u", unsigned{p.hour}, unsigned{p.minute},
+                  unsigned{p.second}, unsigned{p.millisecond});
+    ((((line += day) += dateSep) += month) += dateSep) += year;
+    (line += dlmt) += time;
 }
 
 // A stretch that runs to the end of the recording includes its last sample: exporting the
@@ -86,10 +92,10 @@ RowRange TextRows(const ChannelStore& store, int c, int mode, double tStart, dou
     return rows;
 }
 
-bool Flush(std::ofstream& out, std::string& text) {
-    out.write(text.data(), static_cast<std::streamsize>(text.size()));
+bool Flush(SafeFileReplace& out, std::string& text) {
+    const bool ok = out.Write(text);
     text.clear();
-    return static_cast<bool>(out);
+    return ok;
 }
 
 }  // namespace
@@ -114,12 +120,13 @@ ExportOutcome WriteBinaryExport(AppState& state, UiPort& ui, const fs::path& fil
     const int32_t first = std::max(CheckedSub(range.first, r.CorrSmpDelay), 0);
     int32_t last = std::min(CheckedSub(range.last, r.CorrSmpDelay), r.DataCnt);
     if (toEnd) last = std::min(CheckedAdd(last, 1), CheckedSub(r.DataCnt, r.CorrSmpDelay) + 1);
-    char mode = 'O';
-    if (r.ReadHeader == 'Y') {
-        if (!WriteBinaryHeader(state, file, c, tStart, tEnd)) return Failed(ui);
-        mode = 'A';
-    }
-    if (!WriteBinaryBody(state, file, first, last, mode, c)) return Failed(ui);
+    // Written beside the target and renamed over it when complete: a full disk never costs
+    // the old file, even when it is the channel's own recording.
+    SafeFileReplace out(file);
+    if (!out.Open()) return Failed(ui);
+    if (r.ReadHeader == 'Y' && !out.Write(BinaryHeaderText(state, c, tStart, tEnd)))
+        return Failed(ui);
+    if (!WriteBinaryBody(state, out, first, last, c) || !out.Commit()) return Failed(ui);
     state.ChannelModified[static_cast<size_t>(c)] = false;
     state.history.MarkSaved(c);
     outcome.written = true;
@@ -141,8 +148,8 @@ ExportOutcome WriteTextExport(AppState& state, UiPort& ui, const fs::path& file,
     for (int k = 0; k < kChannelCount; ++k)
         if (mode == 1 ? store.ChannelPresent[static_cast<size_t>(k)] : k == c) columns.push_back(k);
 
-    std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    if (!out) return Failed(ui);
+    SafeFileReplace out(file);
+    if (!out.Open()) return Failed(ui);
     std::string text = std::string("Date") + dlmt + "Time";
     for (int k : columns) text += dlmt + ColumnTitle(store.Rec(k), k, dlmt);
     text += "\r\n";
@@ -152,9 +159,7 @@ ExportOutcome WriteTextExport(AppState& state, UiPort& ui, const fs::path& file,
     ProgressScope progress(ui, "Exporting " + file.string(), rows.end - rows.first);
     for (int64_t i = rows.first; i < rows.end; ++i) {
         if (!progress.Report(i - rows.first)) {
-            out.close();
-            std::error_code ec;
-            fs::remove(file, ec);
+            // The partial table is the temporary file, removed with `out`; an old file stays.
             ExportOutcome cancelled;
             cancelled.cancelled = true;
             return cancelled;
@@ -168,14 +173,12 @@ ExportOutcome WriteTextExport(AppState& state, UiPort& ui, const fs::path& file,
             // A sample that had no value in the file stays an empty field.
             if (!SampleAt(store, k, t, j) || store.InGap(j, k)) continue;
             const double v = store.GetValue(j, k, err);
-            if (err == 0) text += FormatShortest(v);
+            if (err == 0 && std::isfinite(v)) text += FormatShortest(v);
         }
         text += "\r\n";
         if (text.size() >= kFlushBytes && !Flush(out, text)) return Failed(ui);
     }
-    if (!Flush(out, text)) return Failed(ui);
-    out.close();
-    if (out.fail()) return Failed(ui);
+    if (!Flush(out, text) || !out.Commit()) return Failed(ui);
     ExportOutcome outcome;
     outcome.written = true;
     outcome.samples = std::max<int64_t>(rows.end - rows.first, 0);

@@ -19,7 +19,9 @@ struct ExportOutcome {
 };
 
 // Writes the raw samples of channel c from tStart up to, not including, tEnd
-// (milliseconds after OriginTime), after the 720-byte header when ReadHeader is 'Y'.
+// (milliseconds after OriginTime), after the 720-byte header when ReadHeader is 'Y'. Both
+// exports write beside the target and replace it only when complete (SafeFileReplace): a
+// failure, a full disk say, leaves an existing file as it was.
 // Refuses a channel whose calibration polynomial is applied (opens "cve05.rtf"). On
 // success the channel counts as saved; on failure " Error. Cannot export to file.".
 bool ExportBinaryChannel(AppState& state, UiPort& ui, const std::filesystem::path& file, int c,

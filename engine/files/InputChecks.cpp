@@ -2,11 +2,12 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
 
 #include "AppState.h"
+#include "core/Errors.h"
 #include "core/UiPort.h"
 #include "files/HeaderMarker.h"
+#include "files/ReadOnlyFile.h"
 
 namespace corv {
 
@@ -20,11 +21,12 @@ std::string ChannelPrefix(int c) {
     return "Channel " + std::to_string(c + 1) + ": ";
 }
 
+// A file that exists but cannot be read ends Start here, as its load would.
 std::string FirstBytes(const std::string& name) {
-    std::ifstream in(fs::path(name), std::ios::binary);
+    ReadOnlyFile f;
+    if (!f.Open(fs::path(name))) throw IoError("Cannot open " + name);
     std::string bytes(kSniffBytes, '\0');
-    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    bytes.resize(static_cast<size_t>(std::max<std::streamsize>(in.gcount(), 0)));
+    bytes.resize(f.Read(bytes.data(), bytes.size()));
     return bytes;
 }
 

@@ -8,6 +8,7 @@
 #include "core/UiPort.h"
 #include "files/BinaryChannel.h"
 #include "files/InputChecks.h"
+#include "files/ReadOnlyFile.h"
 #include "files/StartPreparation.h"
 #include "files/TextImport.h"
 
@@ -52,6 +53,31 @@ int LoadChannels(AppState& state, UiPort& ui, const StartHooks& hooks) {
     return failures;
 }
 
+// A scaling that is not finite would turn every value of the channel into NaN. A text
+// channel scaled automatically gets its scaling from the data when it loads.
+bool ScalingsAreFinite(const AppState& state, UiPort& ui) {
+    for (int c = 0; c < kChannelCount; ++c) {
+        const ChannelRecord& r = state.store.Rec(c);
+        const bool autoScaled = r.ColumnValue > 0 && r.AutoScale == 'Y';
+        if (state.store.ChannelPresent[static_cast<size_t>(c)] && !autoScaled &&
+            !ScalingIsFinite(r)) {
+            ui.Message(NonFiniteScalingMessage(c));
+            return false;
+        }
+    }
+    return true;
+}
+
+// Devices and pipes (/dev/zero) would be read forever: Start refuses them by name.
+bool NoSpecialFiles(const AppState& state, UiPort& ui) {
+    for (const auto& r : state.store.Channel)
+        if (!r.NameIn.empty() && IsSpecialFile(r.NameIn)) {
+            ui.Message(" Not a regular file: " + r.NameIn, BoxKind::Error);
+            return false;
+        }
+    return true;
+}
+
 double LongestSpan(const ChannelStore& store) {
     double span = 0;
     for (int c = 0; c < kChannelCount; ++c)
@@ -67,6 +93,7 @@ double LongestSpan(const ChannelStore& store) {
 StartOutcome RunStart(AppState& state, UiPort& ui, const StartHooks& hooks) {
     ResetRunState(state);
     ResolveInputNames(state);
+    if (!NoSpecialFiles(state, ui)) return StartOutcome::PrepareFailed;
     if (!MarkPresentChannels(state)) {
         ui.Message(" Invalid filename(s)", BoxKind::Error);
         return StartOutcome::NoChannel;
@@ -77,6 +104,7 @@ StartOutcome RunStart(AppState& state, UiPort& ui, const StartHooks& hooks) {
     ApplyDelays(state);
     state.store.OriginTime = StartRefToTime(state.startRef);
     for (auto& r : state.store.Channel) ScaleFromRange(r);
+    if (!ScalingsAreFinite(state, ui)) return StartOutcome::PrepareFailed;
     DeriveOutputNames(state);
     const int failures = LoadChannels(state, ui, hooks);
     if (failures == kLoadCancelled) return StartOutcome::Cancelled;

@@ -244,6 +244,10 @@ bool TextLoad::FindRange() {
         m_rec.LowRng = -100;
     }
     ScaleFromRange(m_rec);
+    if (!ScalingIsFinite(m_rec)) {
+        m_ui.Message(NonFiniteScalingMessage(m_c));
+        return false;
+    }
     m_rec.KindEqu = 'M';
     m_passesDone = m_fileBytes;
     m_lines.Rewind();
@@ -368,6 +372,16 @@ void ScaleFromRange(ChannelRecord& r) {
     r.Min = r.LowRng;
     r.Max = r.HighRng;
     r.yOffset = 0;
+}
+
+bool ScalingIsFinite(const ChannelRecord& r) {
+    return std::isfinite(r.CoeffA) && std::isfinite(r.CoeffB) &&
+           std::isfinite(r.CoeffA * 65535 + r.CoeffB);
+}
+
+std::string NonFiniteScalingMessage(int c) {
+    return " Channel " + std::to_string(c + 1) +
+           ": the value range is too large, the scaling is not a finite number.";
 }
 
 int LoadTextChannel(AppState& state, UiPort& ui, int c) {

@@ -38,6 +38,13 @@ void ScaleFromRange(ChannelRecord& r);
 // What a loader returns when the user cancelled it in its progress report.
 inline constexpr int kLoadCancelled = -1;
 
+// Whether the scaling maps every raw word to a finite value; a range near the limits of a
+// double (1e308 to -1e308) would make every value of the channel NaN.
+[[nodiscard]] bool ScalingIsFinite(const ChannelRecord& r);
+
+// The message that refuses channel c's scaling.
+[[nodiscard]] std::string NonFiniteScalingMessage(int c);
+
 // Loads channel c from its text file; returns the failure count 0 or 1, or kLoadCancelled. A
 // channel that gets no sample is loaded empty after NoSampleText.
 int LoadTextChannel(AppState& state, UiPort& ui, int c);

@@ -1,7 +1,7 @@
 // Reading the setup file over the current settings. The reader is tolerant: each line is
 // checked on its own, and a line that is unknown or malformed is skipped without a word.
-#include <fstream>
 #include <optional>
+#include <sstream>
 #include <string_view>
 #include <type_traits>
 #include <vector>
@@ -9,6 +9,7 @@
 #include "core/Convert.h"
 #include "core/Errors.h"
 #include "core/Utf8Text.h"
+#include "files/ReadOnlyFile.h"
 #include "settings/SetupFile.h"
 #include "settings/SetupKeys.h"
 #include "settings/SetupLineReader.h"
@@ -150,26 +151,61 @@ void ApplyLine(AppState& state, std::string_view text) {
     if (!ApplyGlobalLine(state.settings, line)) ApplyChannelLine(state.store, line);
 }
 
+// A separator that cannot be told from the date's digits, or a control character (a NUL
+// would end every exported row after the day), is no date separator.
+bool IsDateSeparator(char ch) {
+    return ch >= ' ' && ch <= '~' && !(ch >= '0' && ch <= '9');
+}
+
+SetupReadResult Refused(SetupReadStatus status, const std::string& reason) {
+    SetupReadResult r;
+    r.status = status;
+    r.reason = reason;
+    return r;
+}
+
 }  // namespace
 
-bool ReadSetupFile(AppState& state, const fs::path& path) {
+SetupReadResult ReadSetupFileChecked(AppState& state, const fs::path& path) {
     std::error_code ec;
-    if (!fs::exists(path, ec)) return false;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
+    const fs::file_status st = fs::status(path, ec);
+    if (!fs::exists(st))
+        return Refused(SetupReadStatus::Missing, path.string() + " does not exist");
+    if (!fs::is_regular_file(st))
+        return Refused(SetupReadStatus::NotRegular, path.string() + " is not a regular file");
+    if (ReadOnlyFile f; !f.Open(path))
+        return Refused(SetupReadStatus::Unreadable,
+                       path.string() + " cannot be opened for reading");
+    std::string bytes;
+    try {
+        bytes = ReadSmallFile(path, kSetupFileLimit);
+    } catch (const IoError& e) {
+        return Refused(SetupReadStatus::ReadFailed, e.what());
+    }
+    std::istringstream in(std::move(bytes));
     SetupLineReader reader(in);
     std::string first;
-    if (!reader.Next(first) || first != kSetupHeader) return false;
+    if (!reader.Next(first) || first != kSetupHeader)
+        return Refused(SetupReadStatus::NotSetupFile, path.string() + " is not a setup file");
 
-    // All lines are read before any is applied, so a read failure changes nothing.
-    std::vector<std::string> lines;
-    for (std::string line; reader.Next(line);) lines.push_back(line);
-    if (in.bad()) throw IoError("Cannot read the setup file " + path.string());
-
-    for (const std::string& line : lines) ApplyLine(state, line);
+    // The whole file is in memory: no read can fail half-way through the settings.
+    SetupReadResult result;
+    const char dateSep = state.settings.DateSep;
+    for (std::string line; reader.Next(line);) ApplyLine(state, line);
+    if (!IsDateSeparator(state.settings.DateSep)) {
+        result.notes.push_back("DateSep: not a date separator, '" + std::string(1, dateSep) +
+                               "' kept");
+        state.settings.DateSep = dateSep;
+    }
     // The baseline belongs to one session's look at the data and is never restored.
     for (auto& r : state.store.Channel) r.yOffset = 0;
-    return true;
+    return result;
+}
+
+bool ReadSetupFile(AppState& state, const fs::path& path) {
+    const SetupReadResult r = ReadSetupFileChecked(state, path);
+    if (r.status == SetupReadStatus::ReadFailed) throw IoError(r.reason);
+    return r.Ok();
 }
 
 }  // namespace corv

@@ -1,13 +1,17 @@
 // Writing the setup file: header lines, the channel groups, then the global keys, every
 // line ended by CR LF.
-#include <fstream>
+#include <algorithm>
+#include <cfloat>
+#include <cmath>
 #include <ostream>
+#include <sstream>
 #include <string_view>
 #include <type_traits>
 
 #include "core/Errors.h"
 #include "core/NumberFormat.h"
 #include "core/Times.h"
+#include "files/SafeFileReplace.h"
 #include "settings/SetupFile.h"
 #include "settings/SetupKeys.h"
 #include "settings/SetupLineReader.h"
@@ -37,8 +41,15 @@ void WriteValue(std::ostream& out, int32_t v) {
 void WriteValue(std::ostream& out, uint8_t v) {
     out << std::to_string(unsigned{v});
 }
+// "INF" or "NAN" would not read back: the file holds the nearest finite number instead
+// (0 for NaN), so what is written is always what is read.
+std::string FiniteSci23(double v) {
+    if (std::isnan(v)) v = 0;
+    return FormatSci23(std::clamp(v, -DBL_MAX, DBL_MAX));
+}
+
 void WriteValue(std::ostream& out, double v) {
-    out << FormatSci23(v);
+    out << FiniteSci23(v);
 }
 void WriteValue(std::ostream& out, char v) {
     out.put(v);
@@ -95,8 +106,8 @@ void WriteTable(
     for (int c = 0; c < kChannelCount; ++c)
         for (int k = 0; k < kSubsidLinesPerChannel; ++k) {
             const SubsidLine& l = lines[static_cast<size_t>(c)][static_cast<size_t>(k)];
-            out << key << '\t' << c << '\t' << k << '\t' << FormatSci23(l.value) << '\t'
-                << FormatSci23(l.shown) << kEol;
+            out << key << '\t' << c << '\t' << k << '\t' << FiniteSci23(l.value) << '\t'
+                << FiniteSci23(l.shown) << kEol;
         }
 }
 
@@ -109,12 +120,6 @@ void WriteGlobal(std::ostream& out, const char* key, const T& value) {
         WriteValue(out, value);
         out << kEol;
     }
-}
-
-fs::path TempPathBeside(const fs::path& path) {
-    fs::path tmp = path;
-    tmp += ".corvtmp";
-    return tmp;
 }
 
 }  // namespace
@@ -133,22 +138,12 @@ bool WriteSetupFile(const AppState& state, const fs::path& path) {
     if (ec) return false;
     if (exists && !HasSetupHeader(path)) return false;
 
-    // The new text goes to a file beside the old one, which it replaces only when complete.
-    const fs::path tmp = TempPathBeside(path);
-    std::ofstream out(tmp, std::ios::binary | std::ios::trunc);
-    if (!out) return false;
-    WriteSetupText(state, out);
-    out.close();
-    if (out.fail()) {
-        fs::remove(tmp, ec);
-        throw IoError("Cannot write the setup file " + path.string());
-    }
-    fs::rename(tmp, path, ec);
-    if (ec) {
-        std::error_code ignored;
-        fs::remove(tmp, ignored);
-        throw IoError("Cannot replace the setup file " + path.string() + ": " + ec.message());
-    }
+    std::ostringstream text;
+    WriteSetupText(state, text);
+    // The new text replaces the old file only when it is complete on disk.
+    SafeFileReplace out(path);
+    if (!out.Open()) return false;
+    if (!out.Write(text.view()) || !out.Commit()) throw IoError(out.Error());
     return true;
 }
 

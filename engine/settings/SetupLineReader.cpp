@@ -1,7 +1,10 @@
 #include "settings/SetupLineReader.h"
 
-#include <fstream>
 #include <istream>
+#include <sstream>
+#include <string_view>
+
+#include "files/ReadOnlyFile.h"
 
 #include "settings/SetupFile.h"
 
@@ -23,8 +26,12 @@ bool SetupLineReader::Next(std::string& line) {
 }
 
 bool HasSetupHeader(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
+    // Only the first line matters; a device or an endless file is never read to its end.
+    ReadOnlyFile file;
+    if (!file.Open(path)) return false;
+    std::string head(std::string_view(kSetupHeader).size() + 2, '\0');
+    head.resize(file.Read(head.data(), head.size()));
+    std::istringstream in(head);
     SetupLineReader reader(in);
     std::string first;
     return reader.Next(first) && first == kSetupHeader;

@@ -66,7 +66,8 @@ void Application::CreateDialog() {
     m_dialog->setWindowTitle(ToQ(MainDialogCaption(kAnalysisKind)));
     SetDefaults(*m_state, m_executable);
     m_dialog->BuildChannelPages();
-    ReadSetupFile(*m_state, AutoSetupPath(*m_state));
+    // A damaged automatic setup file is shown and the program starts on the defaults.
+    RunGuarded(*m_ui, [this] { ReadSetupFile(*m_state, AutoSetupPath(*m_state)); });
 }
 
 void Application::ReadSetupArgument(const std::filesystem::path& file) {

@@ -85,6 +85,35 @@ TEST(RunCommand, LoadsTextChannelsAndAnswersVerbs) {
     EXPECT_NE(r.out.find("Channel 7 is not 0, 1 or 2"), std::string::npos);
 }
 
+TEST(RunCommand, HostileScriptsAndRequestsEndInErrorsNotHangsOrAborts) {
+    TempDir dir;
+    WriteFile(dir / "a.txt", "time\tvalue\r\n0\t1.5\r\n0.1\t2.5\r\n");
+    const std::string setup = MakeSetup(dir, {"a.txt"});
+    const auto folder = RunCliWith({"run", setup, dir.Path().string()});
+    EXPECT_EQ(folder.code, 2);
+    EXPECT_EQ(folder.err, "corvandell-cli: cannot read script " + dir.Path().string() +
+                              ": not a regular file\n");
+    EXPECT_EQ(folder.out, "");
+
+    const auto r = RunCliWith({"run", setup, "-"},
+                              "values 0 -2147483648 2147483647\nvalues 0 -5 1\n"
+                              "values 0 6553598 2147483647\n");
+    EXPECT_EQ(r.code, 0);
+    EXPECT_NE(r.out.find("{\"event\":\"error\",\"text\":\"values: 6553600 indexes asked for, at "
+                         "most 1048576 per request\"}"),
+              std::string::npos)
+        << r.out;
+    EXPECT_NE(r.out.find("\"from\":0,\"to\":1,\"raw\":[0,65535]"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("\"from\":6553598,\"to\":6553599,"), std::string::npos) << r.out;
+
+    // A setup file too large to be one ends the run with an error event.
+    WriteFile(dir / "big.cfg", "Corvandell Setup File\r\n" + std::string(2 << 20, '\n'));
+    const auto big = RunCliWith({"run", (dir / "big.cfg").string()});
+    EXPECT_EQ(big.code, 1);
+    EXPECT_NE(big.out.find("{\"event\":\"error\",\"text\":\"The file "), std::string::npos)
+        << big.out;
+}
+
 TEST(RunCommand, MissingFilesEndStart) {
     TempDir dir;
     const std::string setup = MakeSetup(dir, {"missing.txt"});

@@ -60,7 +60,8 @@ TEST(SetupShow, MissingFilePrintsTheDefaultsAndTheOutputReadsBackUnchanged) {
     TempDir dir;
     const CliRun first = RunCliProcess(dir, "setup-show /no/such/file");
     EXPECT_EQ(first.code, 0);
-    EXPECT_EQ(first.err, "");
+    EXPECT_EQ(first.err,
+              "corvandell-cli: not read, the defaults are shown: /no/such/file does not exist\n");
     EXPECT_EQ(first.out, DefaultSetupText());
     EXPECT_EQ(first.out.rfind("Corvandell Setup File\r\nRelease 4.0\r\nNameIn\t0\tc:\\\r\n", 0),
               0u);
@@ -69,7 +70,30 @@ TEST(SetupShow, MissingFilePrintsTheDefaultsAndTheOutputReadsBackUnchanged) {
     WriteFile(saved, first.out);
     const CliRun second = RunCliProcess(dir, "setup-show \"" + saved.string() + "\"");
     EXPECT_EQ(second.code, 0);
+    EXPECT_EQ(second.err, "");
     EXPECT_EQ(second.out, first.out);
+}
+
+TEST(SetupShow, FilesThatCannotBeReadAreNamedAndStrictFails) {
+    TempDir dir;
+    WriteFile(dir / "random.bin", std::string("\x8f\x01\xff\x00zz", 6));
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"/no/such/file", "/no/such/file does not exist"},
+        {dir.Path().string(), dir.Path().string() + " is not a regular file"},
+        {"/dev/zero", "/dev/zero is not a regular file"},
+        {(dir / "random.bin").string(), (dir / "random.bin").string() + " is not a setup file"}};
+    for (const auto& [file, reason] : cases) {
+        const CliRun run = RunCliProcess(dir, "setup-show \"" + file + "\"");
+        EXPECT_EQ(run.code, 0) << file;
+        EXPECT_EQ(run.err, "corvandell-cli: not read, the defaults are shown: " + reason + "\n");
+        EXPECT_EQ(run.out, DefaultSetupText());
+        const CliRun strict = RunCliProcess(dir, "setup-show --strict \"" + file + "\"");
+        EXPECT_EQ(strict.code, 1) << file;
+        EXPECT_EQ(strict.out, DefaultSetupText());
+    }
+    WriteFile(dir / "ok.set", "Corvandell Setup File\r\n");
+    EXPECT_EQ(RunCliProcess(dir, "setup-show --strict \"" + (dir / "ok.set").string() + "\"").code,
+              0);
 }
 
 TEST(SetupShow, ValuesOfTheFileReplaceTheDefaults) {
@@ -95,7 +119,7 @@ TEST(SetupShow, UsageErrorsAndHelp) {
 
     const CliRun help = RunCliProcess(dir, "--help");
     EXPECT_EQ(help.code, 0);
-    EXPECT_NE(help.out.find("setup-show FILE"), std::string::npos);
+    EXPECT_NE(help.out.find("setup-show [--strict] FILE"), std::string::npos);
     EXPECT_NE(help.out.find("run "), std::string::npos);
     EXPECT_NE(help.out.find("--help"), std::string::npos);
 }

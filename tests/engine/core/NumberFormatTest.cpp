@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cfloat>
 #include <clocale>
 #include <cmath>
 #include <string>
+
+#include "core/Convert.h"
 
 namespace corv {
 namespace {
@@ -32,6 +35,24 @@ TEST(NumberFormat, Shortest) {
     EXPECT_EQ(FormatShortest(-2.5), "-2.5");
     EXPECT_EQ(FormatShortest(0), "0");
     EXPECT_EQ(FormatShortest(1.5e-7), "1.5E-7");
+}
+
+TEST(NumberFormat, TextsReadBackNearTheLimitsOfADouble) {
+    // Rounding up would pass the largest double: the last digit is cut instead.
+    EXPECT_EQ(FormatSci23(DBL_MAX), " 1.79769313486231E+0308");
+    EXPECT_EQ(FormatSci23(-DBL_MAX), "-1.79769313486231E+0308");
+    EXPECT_EQ(FormatShortest(DBL_MAX), "1.79769313486231E308");
+    EXPECT_EQ(FormatFixed(DBL_MAX, 2, 0), "1.7E308");
+    for (double v : {DBL_MAX, -DBL_MAX, std::nextafter(DBL_MAX, 0.0), 1.7976931348623e308})
+        for (const std::string& text : {FormatSci23(v), FormatShortest(v)})
+            EXPECT_TRUE(TryStrToFloat(text).has_value()) << text;
+    // The notation follows the rounded digits: the double just below 0.00001 prints as
+    // 0.00001, which reads back and prints the same.
+    const double below = std::nextafter(0.00001, 0.0);
+    EXPECT_EQ(FormatShortest(below), "0.00001");
+    EXPECT_EQ(FormatShortest(*TryStrToFloat(FormatShortest(below))), "0.00001");
+    EXPECT_EQ(FormatShortest(-below), "-0.00001");
+    EXPECT_EQ(FormatShortest(0.0000099999999), "9.9999999E-6");
 }
 
 TEST(NumberFormat, FixedRoundsToPrecisionThenDecimals) {

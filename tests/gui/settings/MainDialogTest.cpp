@@ -68,6 +68,17 @@ TEST(MainDialog, SecondRunShowsTheSavedValuesWithoutBaselines) {
     EXPECT_EQ(second.State().store.Rec(2).yOffset, 0.0);
 }
 
+TEST(MainDialog, ADamagedAutomaticSetupFileIsShownAndTheProgramStartsOnTheDefaults) {
+    TempDir dir;
+    WriteFile(dir / "$VM3bk$.&&&",
+              "Corvandell Setup File\r\nSampRate\t0\t250\r\n" + std::string(2 << 20, '\n'));
+    ProgramRun run(dir);
+    ASSERT_TRUE(run.started);
+    ASSERT_EQ(run.ui.Messages().size(), 1u);
+    EXPECT_NE(run.ui.Messages()[0].find("is larger than 1048576 bytes"), std::string::npos);
+    EXPECT_EQ(run.Dialog().Page(1)->edtSampRate->text(), "1000");
+}
+
 TEST(MainDialog, IllegalIntervalIsReplacedByEightAndAbandonsStart) {
     TempDir dir;
     ProgramRun run(dir);
