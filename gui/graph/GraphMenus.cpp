@@ -10,6 +10,7 @@ namespace corv {
 
 GraphMenus::GraphMenus(QMenuBar* bar) {
     BuildFile(bar);
+    BuildEdit(bar);
     BuildView(bar);
     BuildXZoom(bar);
     BuildYZoom(bar);
@@ -158,6 +159,15 @@ void GraphMenus::BuildBaseline(QMenuBar* bar) {
     m->addSeparator();
     AddItem(m, "mniBaselineHelp", "&Help");
     m_helpItems.insert(QStringLiteral("mniBaselineHelp"), GraphMenu::Baseline);
+}
+
+// Undo and Redo of the data-changing commands; the captions name the step.
+void GraphMenus::BuildEdit(QMenuBar* bar) {
+    QMenu* m = AddMenu(bar, "mniEdit", "&Edit");
+    AddItem(m, "mniUndo", "&Undo", "Ctrl+Z");
+    QAction* redo = AddItem(m, "mniRedo", "&Redo", "Ctrl+Y");
+    redo->setShortcuts({QKeySequence(QStringLiteral("Ctrl+Y")),
+                        QKeySequence(QStringLiteral("Ctrl+Shift+Z"))});
 }
 
 void GraphMenus::BuildProcess(QMenuBar* bar) {

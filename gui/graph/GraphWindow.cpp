@@ -19,6 +19,7 @@
 #include "graph/StripDrawing.h"
 #include "graph/StripWidgets.h"
 #include "graph/ViewState.h"
+#include "processing/ProcessingMenus.h"
 
 namespace corv {
 
@@ -111,6 +112,7 @@ void GraphWindow::Redraw(uint32_t flags) {
 void GraphWindow::RedrawPending() {
     RunGuarded(m_ui, [this] { corv::RedrawPending(m_state, m_ui, *m_images); });
     m_images->UpdateAll();
+    UpdateUndoItems(*this, m_state);  // every command ends here
 }
 
 void GraphWindow::ChangeActiveChannel(int c) {
