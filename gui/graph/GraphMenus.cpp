@@ -166,8 +166,8 @@ void GraphMenus::BuildEdit(QMenuBar* bar) {
     QMenu* m = AddMenu(bar, "mniEdit", "&Edit");
     AddItem(m, "mniUndo", "&Undo", "Ctrl+Z");
     QAction* redo = AddItem(m, "mniRedo", "&Redo", "Ctrl+Y");
-    redo->setShortcuts({QKeySequence(QStringLiteral("Ctrl+Y")),
-                        QKeySequence(QStringLiteral("Ctrl+Shift+Z"))});
+    redo->setShortcuts(
+        {QKeySequence(QStringLiteral("Ctrl+Y")), QKeySequence(QStringLiteral("Ctrl+Shift+Z"))});
 }
 
 void GraphMenus::BuildProcess(QMenuBar* bar) {

@@ -51,8 +51,8 @@ TfrmElimPeaks::TfrmElimPeaks(AppState& state, UiPort& ui, QWidget* parent)
     rboUserDefined->setChecked(true);
 
     btnOK = MakeButton(this, s, QStringLiteral("btnOK"), QStringLiteral("OK"), 80, 200, 75, 25);
-    btnCancel = MakeButton(this, s, QStringLiteral("btnCancel"), QStringLiteral("Cancel"), 172,
-                           200, 75, 25);
+    btnCancel = MakeButton(this, s, QStringLiteral("btnCancel"), QStringLiteral("Cancel"), 172, 200,
+                           75, 25);
     btnHelp =
         MakeButton(this, s, QStringLiteral("btnHelp"), QStringLiteral("Help"), 264, 200, 75, 25);
     EnterPressesOk(this, btnOK);

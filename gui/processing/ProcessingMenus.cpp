@@ -88,7 +88,8 @@ void WireProcessingMenus(GraphWindow& w, AppState& state, UiPort& ui) {
     // Other menus' commands (the baseline) add steps too: the captions are brought up to
     // date whenever the menu opens.
     if (QMenu* edit = m.Menu(QStringLiteral("mniEdit")))
-        QObject::connect(edit, &QMenu::aboutToShow, &w, [&w, &state] { UpdateUndoItems(w, state); });
+        QObject::connect(edit, &QMenu::aboutToShow, &w,
+                         [&w, &state] { UpdateUndoItems(w, state); });
 }
 
 }  // namespace corv

@@ -11,6 +11,7 @@
 
 #include "../graph/GraphWindowTestSupport.h"
 #include "graph/ChanImage.h"
+#include "graph/RedrawFlags.h"
 #include "graph/StripWidgets.h"
 #include "processing/ElimPeaksDialog.h"
 
@@ -78,8 +79,7 @@ TEST(ProcessingMenus, EachCommandChangesTheStripAndCtrlZRestoresIt) {
         {"mniSmooth1241", [] {}, "Smooth 1-2-4-10"},
         {"mniSmooth11232", [] {}, "Smooth 1-1-2-3-2"},
         {"mniSmooth1111", [] {}, "Smooth 1-1-1-1"},
-        {"mniPeakElim", [] { AnswerPeakDialog("rboReplSmallValues", "5", ""); },
-         "Eliminate peaks"},
+        {"mniPeakElim", [] { AnswerPeakDialog("rboReplSmallValues", "5", ""); }, "Eliminate peaks"},
         {"mniRunningMean", [&] { run.ui.QueueText("50"); }, "Running mean"},
         {"mniReduce", [&] { run.ui.QueueText("4"); }, "Reduce"},
         {"mniExpand", [&] { run.ui.QueueText("3"); }, "Expand"},
@@ -94,7 +94,9 @@ TEST(ProcessingMenus, EachCommandChangesTheStripAndCtrlZRestoresIt) {
         EXPECT_EQ(w->Menus().Item(QStringLiteral("mniUndo"))->text(),
                   QStringLiteral("&Undo ") + QString::fromLatin1(c.step));
         // Few of the demo's values lie below zero; the clamp may leave the picture alone.
-        if (std::string(c.item) != "mniDelNegative") EXPECT_NE(Strip(w), before);
+        if (std::string(c.item) != "mniDelNegative") {
+            EXPECT_NE(Strip(w), before);
+        }
         Key(w, Qt::Key_Z, Qt::ControlModifier);
         EXPECT_EQ(Strip(w), before);
         EXPECT_FALSE(w->Menus().Item(QStringLiteral("mniRedo"))->text().isEmpty());
@@ -104,7 +106,8 @@ TEST(ProcessingMenus, EachCommandChangesTheStripAndCtrlZRestoresIt) {
     const QImage undone = Strip(w);
     Key(w, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_NE(Strip(w), undone);
-    EXPECT_EQ(w->Menus().Item(QStringLiteral("mniUndo"))->text(), QStringLiteral("&Undo Double points"));
+    EXPECT_EQ(w->Menus().Item(QStringLiteral("mniUndo"))->text(),
+              QStringLiteral("&Undo Double points"));
     EXPECT_FALSE(w->Menus().Item(QStringLiteral("mniRedo"))->isEnabled());
 }
 
