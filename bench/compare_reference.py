@@ -27,7 +27,8 @@ def our_minimum(bench, name):
         b["real_time"] * UNIT_SECONDS[b.get("time_unit", "ns")]
         for b in bench.get("benchmarks", [])
         if b.get("run_type", "iteration") == "iteration"
-        and b.get("run_name", b["name"]).split("/")[0] == name
+        and (b.get("run_name", b["name"]).split("/")[0] == name
+             or b.get("run_name", b["name"]) == name)
         and not b.get("error_occurred", False)
     ]
     return min(times) if times else None
@@ -161,6 +162,56 @@ def drawing_getvalue_row(bench):
             "within 3x")
 
 
+SMOOTH_KERNELS = [
+    (0, "1-2-1", [1, 2, 1]),
+    (1, "1-2-4-10-4-2-1", [1, 2, 4, 10, 4, 2, 1]),
+    (2, "1-1-2-3-2-1-1", [1, 1, 2, 3, 2, 1, 1]),
+    (3, "1-1-1-1 (trimmed)", [1, 1, 1, 1, 1, 1, 1]),
+]
+
+
+def smoothing_words():
+    """The words of BM_SmoothKernel (bench/SmoothBench.cpp): x = x * 1664525 + 1013904223
+    from 12345, the high 16 bits of each step, as int32 so the sums do not overflow."""
+    out = numpy.empty(SAMPLES, dtype=numpy.int32)
+    x = 12345
+    # A linear congruential sequence: step in blocks with numpy to keep this quick.
+    a, c, m = 1664525, 1013904223, 1 << 32
+    block = 1 << 16
+    mult = numpy.empty(block, dtype=numpy.uint64)
+    add = numpy.empty(block, dtype=numpy.uint64)
+    am, cm = 1, 0
+    for k in range(block):
+        am, cm = (am * a) % m, (cm * a + c) % m
+        mult[k], add[k] = am, cm
+    for start in range(0, SAMPLES, block):
+        n = min(block, SAMPLES - start)
+        xs = (mult[:n] * numpy.uint64(x) + add[:n]) % numpy.uint64(m)
+        out[start:start + n] = (xs >> numpy.uint64(16)).astype(numpy.int32)
+        x = int(xs[-1])
+    return out
+
+
+def smoothing_rows(bench):
+    """Each smoothing kernel over a full channel against numpy.convolve of the same
+    weights (the integer division included) on the same words."""
+    words = smoothing_words()
+    rows = []
+    for index, name, weights in SMOOTH_KERNELS:
+        kernel = numpy.array(weights, dtype=numpy.int32)
+        divisor = int(kernel.sum())
+        ref = reference_minimum(lambda: numpy.convolve(words, kernel, mode="same") // divisor,
+                                expect_samples(SAMPLES))
+        rows.append((f"smooth {name}", our_minimum_arg(bench, "BM_SmoothKernel", index),
+                     "numpy.convolve", ref, 1.0, "as fast"))
+    return rows
+
+
+def our_minimum_arg(bench, name, arg):
+    """Minimum real time of benchmark `name` with the argument `arg`."""
+    return our_minimum(bench, f"{name}/{arg}")
+
+
 def ms(seconds):
     return "missing" if seconds is None else f"{seconds * 1e3:.1f}"
 
@@ -189,11 +240,17 @@ def main():
     rows = [row for row in (text_import_row(bench), binary_import_row(bench),
                             drawing_row(bench), drawing_getvalue_row(bench))
             if row is not None]
+    rows += smoothing_rows(bench)
     getvalue = our_minimum(bench, "BM_GetValuePass")
     extra = []
     if getvalue is not None:
         extra.append(f"GetValue pass over {SAMPLES} samples: {ms(getvalue)} ms "
                      f"({getvalue / SAMPLES * 1e9:.2f} ns per sample)")
+    for index, name, _ in SMOOTH_KERNELS:
+        command = our_minimum_arg(bench, "BM_SmoothCommand", index)
+        if command is not None:
+            extra.append(f"Filter > Smooth {name} on a full channel (read, smooth, write, "
+                         f"undo step): {ms(command)} ms")
     print(f"minimum times; ours: corvandell_bench, all repetitions; reference: "
           f"{REPETITIONS} repetitions, Python {sys.version.split()[0]}, "
           f"pandas {pandas.__version__}, numpy {numpy.__version__}")

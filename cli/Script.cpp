@@ -52,6 +52,7 @@ const std::vector<Verb>& ScriptVerbs() {
         AddCoreVerbs(v);
         AddFileVerbs(v);
         AddViewVerbs(v);
+        AddProcessVerbs(v);
         return v;
     }();
     return verbs;

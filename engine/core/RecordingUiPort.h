@@ -28,6 +28,8 @@ class RecordingUiPort : public UiPort {
     // Scripted answers, taken in order by the questions (and input boxes for texts).
     void QueueAnswer(Answer a) { m_answers.push_back(a); }
     void QueueText(std::string text) { m_texts.push_back(std::move(text)); }
+    // Forgets the texts no input box has taken.
+    void DropQueuedTexts() { m_texts.clear(); }
     void SetDefaultAnswer(Answer a) { m_default = a; }
     // Called for every event as it happens (the CLI prints them).
     void SetListener(std::function<void(const UiEvent&)> f) { m_listener = std::move(f); }

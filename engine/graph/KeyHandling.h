@@ -43,7 +43,8 @@ struct KeyChord {
 };
 
 // The shortcuts of the graph window's menus: F1..F6, F8..F10, Shift+F3, Ctrl+F3, Ctrl+F6,
-// Ctrl+F10, Shift+F10 (x-Zoom), Ctrl+U, Ctrl+D, M, N, 4, 5 (Baseline), S, Q, W.
+// Ctrl+F10, Shift+F10 (x-Zoom), Ctrl+U, Ctrl+D, M, N, 4, 5 (Baseline), S, Q, W, Ctrl+Z,
+// Ctrl+Y and Ctrl+Shift+Z (Edit).
 [[nodiscard]] std::span<const KeyChord> GraphMenuShortcuts();
 
 enum class KeyCommand {

@@ -1,4 +1,5 @@
 #include "graph/StripDrawing.h"
+#include "processing/RunningMean.h"
 
 #include "AppState.h"
 #include "graph/CurveDrawing.h"
@@ -69,6 +70,7 @@ void DrawStrip(Canvas& strip, const AppState& state, int c) {
     DrawGapBands(strip, state, c, state.view.LeftBorder, state.view.RightBorder);
     DrawCurve(strip, state.store, c, StripCurveColour(state, c), strip.Width(), strip.Height(),
               state.view.LeftBorder, state.view.RightBorder, range.lo, range.hi);
+    DrawRunningMean(strip, state, c);
     if (SubsidLinesOn(state, c)) DrawSubsidiaryLines(strip, state, c);
     DrawGrid(strip, state, c);
     if (active) {

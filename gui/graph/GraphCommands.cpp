@@ -22,6 +22,7 @@
 #include "graph/WinHeightDialog.h"
 #include "graph/YZoom.h"
 #include "help/HelpViewer.h"
+#include "processing/ProcessingMenus.h"
 #include "settings/SetupFile.h"
 
 namespace corv {
@@ -51,6 +52,7 @@ void GraphWindow::WireMenus() {
     WireZoomAndBaselineMenus();
     WireOtherMenus();
     WirePictureMenus();
+    WireProcessingMenus(*this, m_state, m_ui);
     m_menus->ConnectHelp([this](GraphMenu menu) { ShowMenuHelp(menu); });
     m_menus->DisableUnconnected();
     // Commands on two channels need two.

@@ -99,11 +99,6 @@ void GraphMenus::BuildFile(QMenuBar* bar) {
     m_helpItems.insert(QStringLiteral("mniFileHelp"), GraphMenu::File);
 }
 
-void GraphMenus::BuildEdit(QMenuBar* bar) {
-    QMenu* m = AddMenu(bar, "mniEdit", "&Edit");
-    AddItem(m, "mniCopyPicture", "Copy &picture", "Ctrl+C");
-}
-
 void GraphMenus::BuildView(QMenuBar* bar) {
     QMenu* m = AddMenu(bar, "mniView", "&View");
     AddItem(m, "mniWinSize", "&WinSize ...");
@@ -166,6 +161,17 @@ void GraphMenus::BuildBaseline(QMenuBar* bar) {
     m->addSeparator();
     AddItem(m, "mniBaselineHelp", "&Help");
     m_helpItems.insert(QStringLiteral("mniBaselineHelp"), GraphMenu::Baseline);
+}
+
+// Undo and Redo of the data-changing commands; the captions name the step.
+void GraphMenus::BuildEdit(QMenuBar* bar) {
+    QMenu* m = AddMenu(bar, "mniEdit", "&Edit");
+    AddItem(m, "mniUndo", "&Undo", "Ctrl+Z");
+    QAction* redo = AddItem(m, "mniRedo", "&Redo", "Ctrl+Y");
+    redo->setShortcuts(
+        {QKeySequence(QStringLiteral("Ctrl+Y")), QKeySequence(QStringLiteral("Ctrl+Shift+Z"))});
+    m->addSeparator();
+    AddItem(m, "mniCopyPicture", "Copy &picture", "Ctrl+C");
 }
 
 void GraphMenus::BuildProcess(QMenuBar* bar) {

@@ -20,6 +20,7 @@
 #include "graph/StripDrawing.h"
 #include "graph/StripWidgets.h"
 #include "graph/ViewState.h"
+#include "processing/ProcessingMenus.h"
 
 namespace corv {
 
@@ -157,6 +158,7 @@ void GraphWindow::RedrawPending() {
     RunGuarded(m_ui, [this] { corv::RedrawPending(m_state, m_ui, *m_images); });
     m_images->UpdateAll();
     ShowStatus();
+    UpdateUndoItems(*this, m_state);  // every command ends here
 }
 
 void GraphWindow::ChangeActiveChannel(int c) {

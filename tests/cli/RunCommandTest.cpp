@@ -234,5 +234,56 @@ TEST(RunCommand, DemoRecordingLoadsBothChannels) {
     EXPECT_NE(channels.find("{\"channel\":2,\"present\":false"), std::string::npos);
 }
 
+// Every processing verb once on a recording whose raw words equal its values (0 and
+// 65535 in the data give CoeffA 1, CoeffB 0).
+TEST(RunCommand, ProcessingVerbsChangeTheWordsAndUndo) {
+    TempDir dir;
+    std::string text = "h\r\n";
+    const std::vector<int> raws{0, 10, 20, 30, 40, 50, 60, 70, 80, 90, 100, 65535};
+    for (size_t i = 0; i < raws.size(); ++i)
+        text += std::to_string(i) + "\t" + std::to_string(raws[i]) + "\r\n";
+    WriteFile(dir / "a.txt", text);
+    const std::string setup = MakeSetup(dir, {"a.txt"});
+    const auto r = RunCliWith({"run", setup, "-"},
+                              "cursors 100 500\n"
+                              "multiply 2\nvalues 0 0 6\nundo\n"
+                              "smooth 121\nvalues 0 1 5\nundo\n"
+                              "add 2,5\nvalues 0 1 1\nundo\n"
+                              "divide x\ndivide 2\nundo\n"
+                              "set-constant 7\nvalues 0 5 5\nundo\n"
+                              "ramp 40\nvalues 0 5 5\nundo\n"
+                              "equalize\nvalues 0 5 5\nundo\n"
+                              "insert-points 2\nvalues 0 1 4\nundo\n"
+                              "answer ok\ndelete-points\nvalues 0 1 1\nundo\n"
+                              "delete-points\n"
+                              "del-negative\n"
+                              "smooth 124\nundo\nsmooth 1123\nundo\nsmooth 1111\nundo\nsmooth 9\n"
+                              "peaks high-low\npeaks user 5 0\npeaks small 25\nvalues 0 1 3\nundo\n"
+                              "running-mean 3\n"
+                              "reduce 2\nvalues 0 0 1\nundo\n"
+                              "expand 2\nvalues 0 0 2\nundo\n"
+                              "answer no\ndouble-points\nundo\nredo\n");
+    EXPECT_EQ(r.code, 0) << r.err;
+    const auto has = [&](const std::string& s) { return r.out.find(s) != std::string::npos; };
+    EXPECT_TRUE(has("{\"command\":\"multiply\",\"changed\":true}")) << r.out;
+    EXPECT_TRUE(has("\"raw\":[0,20,40,60,80,100,60]"));
+    EXPECT_TRUE(has("\"raw\":[10,25,30,40,50]"));  // 1-2-1 from the old samples
+    EXPECT_TRUE(has("\"raw\":[12]"));              // 12.5 to the even 12
+    EXPECT_TRUE(has("'x' is not a valid floating point value"));
+    EXPECT_TRUE(has("\"raw\":[7]"));
+    EXPECT_TRUE(has("\"raw\":[90]"));  // ramp: 50 + 40
+    EXPECT_TRUE(has("\"raw\":[10]"));  // equalize: the value at F4
+    EXPECT_TRUE(has("\"raw\":[10,10,10,20]"));
+    EXPECT_TRUE(has("\"raw\":[50]"));  // delete: F5's sample at F4
+    EXPECT_TRUE(has("{\"command\":\"delete-points\",\"changed\":false}"));  // no answer left
+    EXPECT_TRUE(has("Unknown kernel '9'"));
+    EXPECT_TRUE(has(" B [points] must be at least 1."));
+    EXPECT_TRUE(has("{\"command\":\"running-mean\",\"changed\":true}"));
+    EXPECT_TRUE(has("\"raw\":[10,30]"));   // reduce keeps 1, 3, ...
+    EXPECT_TRUE(has("\"raw\":[0,5,10]"));  // expand by 2
+    EXPECT_TRUE(has("{\"command\":\"double-points\",\"changed\":false}"));
+    EXPECT_TRUE(has("{\"command\":\"redo\",\"done\":true,\"name\":\"Running mean\""));
+}
+
 }  // namespace
 }  // namespace corv
