@@ -51,6 +51,7 @@ const std::vector<Verb>& ScriptVerbs() {
         std::vector<Verb> v;
         AddCoreVerbs(v);
         AddFileVerbs(v);
+        AddCalcVerbs(v);
         return v;
     }();
     return verbs;

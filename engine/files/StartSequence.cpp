@@ -34,6 +34,7 @@ void ResetRunState(AppState& state) {
     state.ChannelModified.fill(false);
     state.settings.OutDlmt = '\t';
     for (auto& r : state.store.Channel) r.CorrSmpDelay = 0;
+    state.frequencyTags = {};  // they belong to the channels loaded before
 }
 
 int LoadChannels(AppState& state, UiPort& ui, const StartHooks& hooks) {
