@@ -110,30 +110,34 @@ void SectionScan::ScanValues() {
     Centred all;
     std::array<double, kRun> v{};
     bool any = false;
+    double shift = 0;
     for (int64_t start = m_first; start <= m_last; start += kRun) {
         const int32_t m = static_cast<int32_t>(std::min<int64_t>(kRun, m_last - start + 1));
-        double sum = 0;
         for (int32_t j = 0; j < m; ++j) {
             int32_t err = 0;
             v[size_t(j)] = m_store.GetValue(static_cast<int32_t>(start + j), m_c, err);
-            sum += v[size_t(j)];
             if (!any || v[size_t(j)] < m_moments.min) m_moments.min = v[size_t(j)];
             if (!any || v[size_t(j)] > m_moments.max) m_moments.max = v[size_t(j)];
             any = true;
         }
+        // Everything is measured from the section's first value: a mean near a large offset
+        // would keep too few of the bits in which the runs differ.
+        if (start == m_first) shift = v[0];
+        double sum = 0;
+        for (int32_t j = 0; j < m; ++j) sum += v[size_t(j)] - shift;
         Centred run;
         run.n = m;
         run.mean = sum / m;
         run.kMean = static_cast<double>(start - m_first) + (m + 1) / 2.0;
         const double jMean = (m - 1) / 2.0;
         for (int32_t j = 0; j < m; ++j) {
-            const double d = v[size_t(j)] - run.mean;
+            const double d = (v[size_t(j)] - shift) - run.mean;
             run.m2 += d * d;
             run.ck += (j - jMean) * d;
         }
         all.Merge(run);
     }
-    m_moments.mean = all.mean;
+    m_moments.mean = shift + all.mean;
     m_moments.m2 = all.m2;
     m_moments.ck = all.ck;
 }

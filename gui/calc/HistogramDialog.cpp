@@ -70,7 +70,8 @@ TfrmHistogram::TfrmHistogram(AppState& state, UiPort& ui, QWidget* parent)
         return e;
     };
     edtMinBin = edit("edtMinBin", "Min. bin", FormatShortest(record.minBin), kLeft, editTop, 120);
-    edtBinSize = edit("edtBinSize", "Bin size", FormatShortest(record.binSize), kLeft + 130, editTop, 120);
+    edtBinSize =
+        edit("edtBinSize", "Bin size", FormatShortest(record.binSize), kLeft + 130, editTop, 120);
     edtHistFile = edit("edtHistFile", "Export histogram to", record.fileName, kLeft + 260, editTop,
                        kImageWidth + kScaleWidth - 260);
     const int buttonTop = editTop + 2 * row + 10;
@@ -89,8 +90,8 @@ TfrmHistogram::TfrmHistogram(AppState& state, UiPort& ui, QWidget* parent)
     connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(btnHelp, &QPushButton::clicked, this, [this] {
         RunGuarded(m_ui, [this] {
-            m_ui.ShowHelpFile(TfrmHelp::HelpFilePath(ToPath(ToQ(m_state.folders.HelpFolder)),
-                                                     "dlgHisto.rtf"));
+            m_ui.ShowHelpFile(
+                TfrmHelp::HelpFilePath(ToPath(ToQ(m_state.folders.HelpFolder)), "dlgHisto.rtf"));
         });
     });
 }
@@ -101,7 +102,8 @@ void TfrmHistogram::btnOKClick() {
         return;
     }
     bool written = false;
-    RunGuarded(m_ui, [&] { written = HistogramExportPress(m_state, m_ui, ToStd(edtHistFile->text())); });
+    RunGuarded(m_ui,
+               [&] { written = HistogramExportPress(m_state, m_ui, ToStd(edtHistFile->text())); });
     if (written) {
         m_presses = 2;
         accept();
@@ -111,8 +113,8 @@ void TfrmHistogram::btnOKClick() {
 void TfrmHistogram::FirstPress() {
     bool computed = false;
     RunGuarded(m_ui, [&] {
-        computed = HistogramFirstPress(m_state, m_ui, ToStd(edtMinBin->text()),
-                                       ToStd(edtBinSize->text()));
+        computed =
+            HistogramFirstPress(m_state, m_ui, ToStd(edtMinBin->text()), ToStd(edtBinSize->text()));
     });
     if (!computed) return;
     const int c = m_state.ActiveChannel;

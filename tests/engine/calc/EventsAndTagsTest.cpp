@@ -16,9 +16,9 @@ namespace {
 TEST(CountEvents, RisesAboveTheThreshold) {
     test::GraphState g;
     g.Load(0, {9, 0, 2, 0, 2, 0, 2, 0, 2, 0, 1, 0, 2, 1, 2, 0}, 1000);
-    EXPECT_EQ(CountEvents(g->store, 0, 1, 1000, 5000), 2);   // 0 2 0 2 0
-    EXPECT_EQ(CountEvents(g->store, 0, 1, 6000, 8000), 1);   // 2 0 2: the start is no event
-    EXPECT_EQ(CountEvents(g->store, 0, 1, 9000, 11000), 0);  // 0 1 0: equal is not above
+    EXPECT_EQ(CountEvents(g->store, 0, 1, 1000, 5000), 2);    // 0 2 0 2 0
+    EXPECT_EQ(CountEvents(g->store, 0, 1, 6000, 8000), 1);    // 2 0 2: the start is no event
+    EXPECT_EQ(CountEvents(g->store, 0, 1, 9000, 11000), 0);   // 0 1 0: equal is not above
     EXPECT_EQ(CountEvents(g->store, 0, 1, 11000, 15000), 1);  // 0 2 1 2 0: equal does not end it
     // F4 at the first sample counts from sample 1: 0 2 0 2 0 ... from 9 would give 4.
     g.Load(1, {0, 2, 0, 2, 0}, 1000);
@@ -37,7 +37,8 @@ class FrequencyTest : public ::testing::Test {
     // Values through raw words scaled onto -1.5 .. 1.5, at 10 ms.
     void Load(const std::function<double(int)>& f, int n) {
         std::vector<uint16_t> raws;
-        for (int i = 0; i < n; ++i) raws.push_back(static_cast<uint16_t>(std::lround((f(i) + 1.5) / 3 * 65535)));
+        for (int i = 0; i < n; ++i)
+            raws.push_back(static_cast<uint16_t>(std::lround((f(i) + 1.5) / 3 * 65535)));
         ChannelRecord& r = g.Load(0, raws, 10);
         r.CoeffA = 3.0 / 65535;
         r.CoeffB = -1.5;
@@ -65,7 +66,9 @@ TEST_F(FrequencyTest, SineGivesCrestsAndTroughs) {
         EXPECT_EQ(tags[k].kind, k % 2 ? -1 : 1);
         EXPECT_NEAR(tags[k].index, 25 + 50 * int(k), 1);
         EXPECT_NEAR(std::fabs(tags[k].value), 1, 1e-3);
-        if (k > 0) EXPECT_NEAR(std::fabs(tags[k].amplitude), 2, 2e-3);
+        if (k > 0) {
+            EXPECT_NEAR(std::fabs(tags[k].amplitude), 2, 2e-3);
+        }
     }
     // The crest between the first two troughs: one wave per second, the area of sin + 1
     // over one period.
@@ -86,7 +89,14 @@ TEST_F(FrequencyTest, RampAndSmallTurnsGiveNoTags) {
     FindExtrema(g->store, 1, g.ui, 0, 0, 999, 0.1, tags);
     EXPECT_TRUE(tags.empty());
     // A rise of 0.3 and back, then a rise of 1.2 and back, with threshold 1: one tag.
-    Load([](int i) { return i < 30 ? i / 100.0 : i < 60 ? (60 - i) / 100.0 : i < 120 ? (i - 60) / 50.0 : (180 - i) / 50.0; }, 181);
+    Load(
+        [](int i) {
+            return i < 30    ? i / 100.0
+                   : i < 60  ? (60 - i) / 100.0
+                   : i < 120 ? (i - 60) / 50.0
+                             : (180 - i) / 50.0;
+        },
+        181);
     FindExtrema(g->store, 1, g.ui, 0, 0, 180, 1, tags);
     ASSERT_EQ(tags.size(), 1u);
     EXPECT_EQ(tags[0].index, 120);

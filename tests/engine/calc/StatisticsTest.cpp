@@ -3,11 +3,11 @@
 #include <cmath>
 
 #include "../graph/GraphTestSupport.h"
+#include "TestSupport.h"
 #include "calc/Histogram.h"
 #include "calc/SectionScan.h"
 #include "calc/SectionStatistics.h"
 #include "calc/StatisticsExport.h"
-#include "TestSupport.h"
 #include "core/Times.h"
 
 namespace corv {
@@ -113,7 +113,8 @@ TEST(Statistics, LargeOffsetKeepsSixDigits) {
 TEST(Statistics, ScanByRawWordsEqualsScanByValues) {
     test::GraphState g;
     std::vector<uint16_t> raws;
-    for (int i = 0; i < 40000; ++i) raws.push_back(static_cast<uint16_t>((i * 7919) % 5000 + i / 10));
+    for (int i = 0; i < 40000; ++i)
+        raws.push_back(static_cast<uint16_t>((i * 7919) % 5000 + i / 10));
     ChannelRecord& r = g.Load(0, raws, 10);
     r.CoeffA = -0.25;  // a falling scale turns the extremes round
     r.CoeffB = 3;
@@ -165,7 +166,8 @@ TEST_F(StatisticsExportTest, NoGradientAndFailingFile) {
     g->PendingComment = "kept";
     const auto bad = dir / "no folder" / "x.sta";
     EXPECT_FALSE(ExportStatistics(*g, g.ui, bad.string(), s, 1000, 1000));
-    EXPECT_EQ(g.ui.Messages(), std::vector<std::string>{"x.sta Invalid name or number. Output canceled."});
+    EXPECT_EQ(g.ui.Messages(),
+              std::vector<std::string>{"x.sta Invalid name or number. Output canceled."});
     EXPECT_EQ(g->PendingComment, "kept");
     // Cancel in the file query writes nothing.
     EXPECT_FALSE(ExportStatisticsQuery(*g, g.ui, s, 1000, 1000));
