@@ -107,7 +107,7 @@ TEST(GraphWindow, MenuItemsMoveTheCursorsAndTheReadoutsFollowAndHelpOpens) {
     EXPECT_EQ(m.Item("mniBordAndCursors")->shortcut(), QKeySequence(Qt::SHIFT | Qt::Key_F3));
     EXPECT_EQ(m.Item("mniLeftCursor")->text(), "Left Cursor ");
     // Commands of later work are there but greyed out.
-    for (const char* name : {"mniMultiply", "mniSmooth121", "mniStatistic", "mniSearchNext"})
+    for (const char* name : {"mniMultiply", "mniSmooth121", "mniSearchNext"})
         EXPECT_FALSE(m.Item(name)->isEnabled()) << name;
     EXPECT_TRUE(m.Item("mniBiChannel")->isEnabled());  // two channels are present
 
