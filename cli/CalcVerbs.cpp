@@ -10,13 +10,11 @@
 #include "calc/FrequencyTags.h"
 #include "calc/Histogram.h"
 #include "calc/HistogramCommand.h"
-#include "calc/SectionScan.h"
 #include "calc/SectionStatistics.h"
 #include "calc/StatisticsExport.h"
 #include "core/Convert.h"
 #include "core/Errors.h"
 #include "core/RecordingUiPort.h"
-#include "core/Times.h"
 
 namespace corv::cli {
 
@@ -28,21 +26,8 @@ std::string JoinWords(const std::vector<std::string>& words) {
     return text;
 }
 
-// The results of the Statistics window for the current cursors.
-SectionStatistics WindowStatistics(AppState& state) {
-    const int c = state.ActiveChannel;
-    const double f4 = state.view.LeftCursor, f5 = state.view.RightCursor;
-    const IndexRange range = TimeRangeToIndexes(state.store, c, f4, f5);
-    const SectionScan scan(state.store, c, range.first, range.last);
-    SectionStatistics s =
-        ComputeSectionStatistics(state.store, scan, state.settings.CommSampInterval, c, f4, f5);
-    s.median = SectionMedian(state.store, scan, c, range.first, range.last,
-                             state.histograms[size_t(c)], state.histogramCounts[size_t(c)]);
-    return s;
-}
-
 void Statistics(ScriptContext& ctx, const std::vector<std::string>&) {
-    const SectionStatistics s = WindowStatistics(ctx.state);
+    const SectionStatistics s = WorkSectionStatistics(ctx.state);
     PrintJson(ctx.out, JsonObject()
                            .Add("command", "statistics")
                            .Add("channel", ctx.state.ActiveChannel)
@@ -70,7 +55,7 @@ void Comment(ScriptContext& ctx, const std::vector<std::string>& args) {
 
 void StatisticsExport(ScriptContext& ctx, const std::vector<std::string>& args) {
     AppState& state = ctx.state;
-    const SectionStatistics s = WindowStatistics(state);
+    const SectionStatistics s = WorkSectionStatistics(state);
     state.settings.StatisticsFileName = args[0];
     const bool ok =
         ExportStatistics(state, ctx.ui, args[0], s, state.view.LeftCursor, state.view.RightCursor);

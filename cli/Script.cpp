@@ -51,6 +51,7 @@ const std::vector<Verb>& ScriptVerbs() {
         std::vector<Verb> v;
         AddCoreVerbs(v);
         AddFileVerbs(v);
+        AddViewVerbs(v);
         AddCalcVerbs(v);
         return v;
     }();
@@ -69,6 +70,16 @@ int32_t IntArg(const std::string& text) {
 
 double TimeArg(const std::string& text) {
     return StrToFloat(text);
+}
+
+std::string TypedText(const std::vector<std::string>& args) {
+    std::string text;
+    for (size_t k = 0; k < args.size(); ++k) text += (k ? " " : "") + args[k];
+    return text;
+}
+
+void PrintChanged(ScriptContext& ctx, const char* verb, bool changed) {
+    PrintJson(ctx.out, JsonObject().Add("command", verb).Add("changed", changed));
 }
 
 void RunScriptLine(ScriptContext& ctx, const std::vector<std::string>& words) {

@@ -38,6 +38,7 @@ struct Verb {
 
 // The verbs of each subsystem.
 void AddFileVerbs(std::vector<Verb>& verbs);
+void AddViewVerbs(std::vector<Verb>& verbs);
 void AddCalcVerbs(std::vector<Verb>& verbs);
 
 // Runs one script line: prints its result or an error event; never throws for a failing
@@ -51,5 +52,9 @@ void PrintJson(std::ostream& out, const JsonObject& o);
 [[nodiscard]] int ChannelArg(const std::string& text);
 [[nodiscard]] int32_t IntArg(const std::string& text);
 [[nodiscard]] double TimeArg(const std::string& text);
+// The text a user would type into a prompt: the verb's arguments joined by single blanks.
+[[nodiscard]] std::string TypedText(const std::vector<std::string>& args);
+// The result line of a command that may change data: {"command":verb,"changed":changed}.
+void PrintChanged(ScriptContext& ctx, const char* verb, bool changed);
 
 }  // namespace corv::cli

@@ -10,6 +10,7 @@
 #include "calc/HistogramRecord.h"
 #include "core/ChannelStore.h"
 #include "core/StartRef.h"
+#include "core/UndoHistory.h"
 #include "graph/MouseDownState.h"
 #include "graph/ViewState.h"
 #include "settings/Settings.h"
@@ -62,6 +63,7 @@ struct AppState {
     MouseDownState mouseDown;            // the last press on a strip, for its release
     int32_t CaptionPos = kCaptionAtTop;  // a CaptionPosition, for all strips
     ExportChoices exportChoices;
+    UndoHistory history;  // every data-changing command runs through it
 };
 
 }  // namespace corv

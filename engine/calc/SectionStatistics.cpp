@@ -3,6 +3,7 @@
 #include <cmath>
 #include <limits>
 
+#include "AppState.h"
 #include "calc/Histogram.h"
 #include "calc/SectionScan.h"
 #include "core/ChannelStore.h"
@@ -68,6 +69,18 @@ SectionStatistics ComputeSectionStatistics(const ChannelStore& store, const Sect
     s.gradient = s.dx != 0 ? s.dy / s.dx : std::numeric_limits<double>::quiet_NaN();
     const double ratio = vFirst != 0 ? vLast / vFirst : 100000;
     s.increase = ratio * 100 - 100;
+    return s;
+}
+
+SectionStatistics WorkSectionStatistics(AppState& state) {
+    const int c = state.ActiveChannel;
+    const double f4 = state.view.LeftCursor, f5 = state.view.RightCursor;
+    const IndexRange range = TimeRangeToIndexes(state.store, c, f4, f5);
+    const SectionScan scan(state.store, c, range.first, range.last);
+    SectionStatistics s =
+        ComputeSectionStatistics(state.store, scan, state.settings.CommSampInterval, c, f4, f5);
+    s.median = SectionMedian(state.store, scan, c, range.first, range.last,
+                             state.histograms[size_t(c)], state.histogramCounts[size_t(c)]);
     return s;
 }
 

@@ -9,6 +9,7 @@
 
 namespace corv {
 
+struct AppState;
 class ChannelStore;
 class SectionScan;
 
@@ -33,6 +34,10 @@ struct SectionStatistics {
                                                          const SectionScan& scan,
                                                          double commSampInterval, int c, double f4,
                                                          double f5);
+
+// Every result with the median, over the WorkSection of the active channel, as the
+// Statistics window shows them (one scan serves both).
+[[nodiscard]] SectionStatistics WorkSectionStatistics(AppState& state);
 
 // The median of samples first..last: the lower edge of the bin where the running count
 // passes half, with 256 bins from the section minimum, width (max - min) / 254. Fills the

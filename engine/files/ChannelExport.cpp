@@ -114,6 +114,7 @@ bool ExportBinaryChannel(AppState& state, UiPort& ui, const fs::path& file, int 
     }
     if (!WriteBinaryBody(state, file, first, last, mode, c)) return Fail(ui);
     state.ChannelModified[static_cast<size_t>(c)] = false;
+    state.history.MarkSaved(c);
     return true;
 }
 

@@ -4,6 +4,7 @@
 #include "core/AnalysisKind.h"
 #include "core/Checked.h"
 #include "core/Convert.h"
+#include "core/EditScope.h"
 #include "core/Times.h"
 #include "core/UiPort.h"
 #include "graph/GridLines.h"
@@ -30,11 +31,17 @@ void DrawLines(Canvas* strip, const AppState& state) {
         DrawSubsidiaryLines(*strip, state, c);
 }
 
-// Moves the baseline to newOffset with the subsidiary lines taken along.
-uint32_t SetOffset(AppState& state, Canvas* strip, double newOffset) {
-    DrawLines(strip, state);
-    state.store.Rec(state.ActiveChannel).yOffset = newOffset;
-    DrawLines(strip, state);
+// Moves the baseline to newOffset with the subsidiary lines taken along, as one undo step.
+// The baseline is not stored in the channel's file, so the step leaves ChannelModified.
+uint32_t SetOffset(AppState& state, UiPort& ui, Canvas* strip, double newOffset, const char* name) {
+    const int c = state.ActiveChannel;
+    state.history.RunEdit(state, ui, name, EditScope().Record(c).KeepModifiedFlags(), [&] {
+        if (state.store.Rec(c).yOffset == newOffset) return false;
+        DrawLines(strip, state);
+        state.store.Rec(c).yOffset = newOffset;
+        DrawLines(strip, state);
+        return true;
+    });
     return kRedrawAfterBaseline;
 }
 
@@ -72,19 +79,21 @@ uint32_t BaselineAtCursor(AppState& state, UiPort& ui, Canvas* activeStrip, doub
     int32_t err = 0;
     const double value = state.store.GetValue(i, c, err);
     r.yOffset = old;
-    return SetOffset(state, activeStrip, value);
+    return SetOffset(state, ui, activeStrip, value, "Baseline at cursor");
 }
 
 uint32_t BaselineIncrement(AppState& state, UiPort& ui, Canvas* activeStrip) {
     if (Refused(state, ui)) return 0;
     const ChannelRecord& r = state.store.Rec(state.ActiveChannel);
-    return SetOffset(state, activeStrip, r.yOffset + (r.Max - r.Min) / 100);
+    return SetOffset(state, ui, activeStrip, r.yOffset + (r.Max - r.Min) / 100,
+                     "Baseline increment");
 }
 
 uint32_t BaselineDecrement(AppState& state, UiPort& ui, Canvas* activeStrip) {
     if (Refused(state, ui)) return 0;
     const ChannelRecord& r = state.store.Rec(state.ActiveChannel);
-    return SetOffset(state, activeStrip, r.yOffset - (r.Max - r.Min) / 100);
+    return SetOffset(state, ui, activeStrip, r.yOffset - (r.Max - r.Min) / 100,
+                     "Baseline decrement");
 }
 
 uint32_t BaselineMeanBetweenCursors(AppState& state, UiPort& ui, Canvas* activeStrip,
@@ -92,7 +101,8 @@ uint32_t BaselineMeanBetweenCursors(AppState& state, UiPort& ui, Canvas* activeS
     if (Refused(state, ui)) return 0;
     if (state.ActiveChannel == kBeakChannel && analysisLevel) analysisLevel(state);
     const double m = SectionMean(state);
-    return SetOffset(state, activeStrip, state.store.Rec(state.ActiveChannel).yOffset + m);
+    return SetOffset(state, ui, activeStrip, state.store.Rec(state.ActiveChannel).yOffset + m,
+                     "Baseline mean F4..F5");
 }
 
 uint32_t BaselineMeanOfCursors(AppState& state, UiPort& ui, Canvas* activeStrip) {
@@ -102,7 +112,8 @@ uint32_t BaselineMeanOfCursors(AppState& state, UiPort& ui, Canvas* activeStrip)
     int32_t err = 0;
     const double left = state.store.GetValue(s.first, c, err);
     const double right = state.store.GetValue(s.last, c, err);
-    return SetOffset(state, activeStrip, state.store.Rec(c).yOffset + (left + right) / 2);
+    return SetOffset(state, ui, activeStrip, state.store.Rec(c).yOffset + (left + right) / 2,
+                     "Baseline mean F4+F5");
 }
 
 uint32_t NumericalBaseline(AppState& state, UiPort& ui, Canvas* activeStrip) {
@@ -110,7 +121,8 @@ uint32_t NumericalBaseline(AppState& state, UiPort& ui, Canvas* activeStrip) {
     std::string text = "0";
     if (!ui.InputQuery("Input", " New baseline at:", text)) return 0;
     const double v = StrToFloat(text);
-    return SetOffset(state, activeStrip, state.store.Rec(state.ActiveChannel).yOffset + v);
+    return SetOffset(state, ui, activeStrip, state.store.Rec(state.ActiveChannel).yOffset + v,
+                     "Numerical baseline");
 }
 
 }  // namespace corv

@@ -5,13 +5,11 @@
 #include <QPushButton>
 
 #include "AppState.h"
-#include "calc/SectionScan.h"
 #include "calc/StatisticsExport.h"
 #include "calc/StatisticsText.h"
 #include "core/CommandGuard.h"
 #include "core/FormControls.h"
 #include "core/QtText.h"
-#include "core/Times.h"
 #include "core/UiPort.h"
 #include "help/HelpViewer.h"
 
@@ -21,17 +19,6 @@ namespace {
 
 constexpr int kWidth = 340;
 constexpr int kMargin = 20;
-
-SectionStatistics ComputeResults(AppState& state, double f4, double f5) {
-    const int c = state.ActiveChannel;
-    const IndexRange range = TimeRangeToIndexes(state.store, c, f4, f5);
-    const SectionScan scan(state.store, c, range.first, range.last);
-    SectionStatistics s =
-        ComputeSectionStatistics(state.store, scan, state.settings.CommSampInterval, c, f4, f5);
-    s.median = SectionMedian(state.store, scan, c, range.first, range.last,
-                             state.histograms[size_t(c)], state.histogramCounts[size_t(c)]);
-    return s;
-}
 
 }  // namespace
 
@@ -43,7 +30,7 @@ TfrmStatistics::TfrmStatistics(AppState& state, UiPort& ui, QWidget* parent)
       m_f5(state.view.RightCursor) {
     setObjectName(QStringLiteral("frmStatistics"));
     setWindowTitle(QStringLiteral("Statistics"));
-    m_results = ComputeResults(state, m_f4, m_f5);
+    m_results = WorkSectionStatistics(state);
 
     const int h = QFontMetrics(font()).height();
     const int lineHeight = h + h / 2;

@@ -47,6 +47,23 @@ std::string MakeSetup(const TempDir& dir, const std::vector<std::string>& names,
     return path.string();
 }
 
+TEST(RunCommand, ViewVerbsSetThePairsAndUndoNeedsAStep) {
+    TempDir dir;
+    WriteFile(dir / "a.txt", "time\tvalue\r\n0\t1.5\r\n0.1\t2.5\r\n0.2\t3.5\r\n");
+    const std::string setup = MakeSetup(dir, {"a.txt"});
+    const auto r = RunCliWith({"run", setup, "-"},
+                              "cursors 100 200\nborders 50 40\nactive 1\nactive 0\nundo\nview\n");
+    EXPECT_EQ(r.code, 0) << r.err;
+    EXPECT_NE(r.out.find("{\"command\":\"cursors\",\"left\":100,\"right\":200}"), std::string::npos)
+        << r.out;
+    EXPECT_NE(r.out.find("left border must lie before"), std::string::npos);
+    EXPECT_NE(r.out.find("Channel 1 is not loaded"), std::string::npos);
+    EXPECT_NE(r.out.find("{\"command\":\"undo\",\"done\":false,\"name\":\"\",\"channels\":[]}"),
+              std::string::npos);
+    EXPECT_NE(r.out.find("\"LeftCursor\":100,\"RightCursor\":200,"), std::string::npos);
+    EXPECT_NE(r.out.find("\"ActiveChannel\":0}"), std::string::npos);
+}
+
 TEST(RunCommand, LoadsTextChannelsAndAnswersVerbs) {
     TempDir dir;
     WriteFile(dir / "a.txt", "time\tvalue\r\n0\t1.5\r\n0.1\t2.5\r\n0.2\t3.5\r\n");

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "../graph/GraphTestSupport.h"
+#include "GraphTestSupport.h"
 #include "core/Errors.h"
 #include "core/RecordingCanvas.h"
 

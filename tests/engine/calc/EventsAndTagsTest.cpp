@@ -3,7 +3,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "../graph/GraphTestSupport.h"
+#include "GraphTestSupport.h"
 #include "calc/EventCount.h"
 #include "calc/FrequencyTags.h"
 #include "calc/TagDrawing.h"

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "../graph/GraphTestSupport.h"
+#include "GraphTestSupport.h"
 #include "TestSupport.h"
 #include "calc/Histogram.h"
 #include "calc/HistogramCommand.h"

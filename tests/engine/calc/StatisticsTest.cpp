@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "../graph/GraphTestSupport.h"
+#include "GraphTestSupport.h"
 #include "TestSupport.h"
 #include "calc/Histogram.h"
 #include "calc/SectionScan.h"

@@ -88,6 +88,12 @@ TEST_F(BaselineTest, NumericalBaselineMakesTheTypedValueZero) {
     EXPECT_THROW(NumericalBaseline(*g, g.ui, &strip), ConversionError);
     EXPECT_EQ(Rec().yOffset, 17.5);
     EXPECT_TRUE(strip.Calls().empty());  // the lines were not touched
+    // Each change is one undo step that leaves the channel unmodified; "0" changed nothing.
+    EXPECT_EQ(g->history.UndoName(), "Numerical baseline");
+    g->history.Undo(*g);
+    EXPECT_EQ(Rec().yOffset, 5);
+    EXPECT_FALSE(g->history.CanUndo());
+    EXPECT_FALSE(g->ChannelModified[0]);
 }
 
 TEST_F(BaselineTest, SubsidiaryLinesMoveWithTheBaseline) {
