@@ -28,7 +28,7 @@ constexpr int kAxisSpace = 60;  // beside and below the plot, for the axes
 
 }  // namespace
 
-TfrmBiChannel::TfrmBiChannel(QWidget* parent) : QDialog(parent) {
+PlotChannelQuery::PlotChannelQuery(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmBiChannel"));
     setWindowTitle(QStringLiteral("Plot chnl-chnl"));
     const int row = QFontMetrics(font()).height() + 8;
@@ -134,7 +134,7 @@ void TfrmPlotChnl1againstChnl2::ImgMouseMove(int x, int y) {
 bool PlotChannelAgainstChannel(AppState& state, UiPort& ui, QWidget* parent) {
     PlotChannels channels;
     {
-        TfrmBiChannel ask(parent);
+        PlotChannelQuery ask(parent);
         CentreOnScreen(&ask);
         if (ask.exec() != QDialog::Accepted) return false;
         if (!ParsePlotChannels(ToStd(ask.edtChannel1->text()), ToStd(ask.edtChannel2->text()),

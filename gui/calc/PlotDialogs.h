@@ -18,10 +18,12 @@ class UiPort;
 class ReadoutImage;
 class TChanImage;
 
-class TfrmBiChannel : public QDialog {
+// The bi-channel dialog's look for the two channel numbers (its operation controls left
+// out); to be replaced by that dialog, relabelled, once it exists.
+class PlotChannelQuery : public QDialog {
     Q_OBJECT
   public:
-    explicit TfrmBiChannel(QWidget* parent = nullptr);
+    explicit PlotChannelQuery(QWidget* parent = nullptr);
 
     QLabel* lblChannel1;
     QLabel* lblChannel2;

@@ -105,7 +105,7 @@ TEST(CalcWindows, PlotDepthAgainstBeak) {
     ASSERT_NE(w, nullptr);
     bool plotted = false;
     WhenModal([&](QWidget* d) {
-        auto* ask = qobject_cast<TfrmBiChannel*>(d);
+        auto* ask = qobject_cast<PlotChannelQuery*>(d);
         ASSERT_NE(ask, nullptr);
         EXPECT_EQ(ask->lblChannel1->text(), "&Plot channel Nr");
         EXPECT_EQ(ask->lblChannel2->text(), "&against chan. Nr");
