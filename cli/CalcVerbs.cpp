@@ -56,9 +56,10 @@ void Comment(ScriptContext& ctx, const std::vector<std::string>& args) {
 void StatisticsExport(ScriptContext& ctx, const std::vector<std::string>& args) {
     AppState& state = ctx.state;
     const SectionStatistics s = WorkSectionStatistics(state);
-    state.settings.StatisticsFileName = args[0];
+    const std::string file = OutputPath(ctx, args[0]).string();
+    state.settings.StatisticsFileName = file;
     const bool ok =
-        ExportStatistics(state, ctx.ui, args[0], s, state.view.LeftCursor, state.view.RightCursor);
+        ExportStatistics(state, ctx.ui, file, s, state.view.LeftCursor, state.view.RightCursor);
     PrintJson(ctx.out,
               JsonObject().Add("command", "statistics-export").Add("file", args[0]).Add("ok", ok));
 }
@@ -88,10 +89,10 @@ void HistogramExportVerb(ScriptContext& ctx, const std::vector<std::string>& arg
         throw ConversionError("'" + args[1] + "' is not new, append or overwrite");
     AppState& state = ctx.state;
     HistogramRecord& record = state.histograms[size_t(state.ActiveChannel)];
-    record.fileName = args[0];
+    record.fileName = OutputPath(ctx, args[0]).string();
     std::error_code ec;
     bool ok = false;
-    if (mode == HistogramWriteMode::New && std::filesystem::exists(args[0], ec))
+    if (mode == HistogramWriteMode::New && std::filesystem::exists(record.fileName, ec))
         ctx.ui.Message(kHistogramFileExists,
                        BoxKind::Warning);  // nothing replaced without being asked to
     else
