@@ -210,6 +210,34 @@ def smoothing_rows(bench):
 def our_minimum_arg(bench, name, arg):
     """Minimum real time of benchmark `name` with the argument `arg`."""
     return our_minimum(bench, f"{name}/{arg}")
+def numpy_statistics_minimum(values):
+    """Minimum time of the same results in numpy, as one sum: min, max, mean, std, median,
+    a least-squares line against time in seconds and a histogram of 256 bins."""
+    seconds = numpy.arange(len(values), dtype=numpy.float64) * 0.01 + 0.01
+    best = None
+    for _ in range(REPETITIONS):
+        start = time.perf_counter()
+        results = (values.min(), values.max(), values.mean(), values.std(),
+                   numpy.median(values), numpy.polyfit(seconds, values, 1),
+                   numpy.histogram(values, bins=256))
+        elapsed = time.perf_counter() - start
+        if len(results[6][0]) != 256:
+            sys.exit("compare: numpy.histogram did not give 256 bins")
+        best = elapsed if best is None else min(best, elapsed)
+    return best
+
+
+def statistics_row(bench):
+    """Statistics, median and histogram of one full channel against numpy."""
+    ref = numpy_statistics_minimum(noisy_channel(0))
+    return ("statistics + histogram", our_minimum(bench, "BM_StatisticsAndHistogram"),
+            "numpy (7 functions)", ref, 0.02, "50x faster")
+
+
+def statistics_getvalue_row(bench):
+    """The same against one plain GetValue pass over a full channel."""
+    return ("statistics + histogram", our_minimum(bench, "BM_StatisticsAndHistogram"),
+            "GetValue pass (ours)", our_minimum(bench, "BM_GetValuePass"), 2.0, "within 2x")
 
 
 def ms(seconds):
@@ -238,7 +266,8 @@ def main():
     with open(sys.argv[1]) as f:
         bench = json.load(f)
     rows = [row for row in (text_import_row(bench), binary_import_row(bench),
-                            drawing_row(bench), drawing_getvalue_row(bench))
+                            drawing_row(bench), drawing_getvalue_row(bench),
+                            statistics_row(bench), statistics_getvalue_row(bench))
             if row is not None]
     rows += smoothing_rows(bench)
     getvalue = our_minimum(bench, "BM_GetValuePass")

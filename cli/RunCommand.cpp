@@ -11,6 +11,7 @@
 #include "core/Errors.h"
 #include "core/RecordingUiPort.h"
 #include "files/StartSequence.h"
+#include "graph/ViewState.h"
 #include "settings/Defaults.h"
 #include "settings/SetupFile.h"
 
@@ -174,6 +175,8 @@ int RunCommand(CliContext& ctx) {
         }
         PrintJson(ctx.out, JsonObject().Add("event", "start").Add("outcome", outcome));
         if (std::string_view(outcome) != OutcomeName(StartOutcome::Loaded)) return kExitFailed;
+        // Borders and cursors as the graph window opens with them.
+        state->view = InitialViewState(state->store.TotalSpan);
 
         for (; next < script.size(); ++next) RunScriptLine(sc, script[next]);
     } catch (const HaltRequested&) {

@@ -53,6 +53,7 @@ const std::vector<Verb>& ScriptVerbs() {
         AddFileVerbs(v);
         AddViewVerbs(v);
         AddProcessVerbs(v);
+        AddCalcVerbs(v);
         return v;
     }();
     return verbs;

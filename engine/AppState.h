@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string>
 
+#include "calc/FrequencyTags.h"
+#include "calc/HistogramRecord.h"
 #include "core/ChannelStore.h"
 #include "core/StartRef.h"
 #include "core/UndoHistory.h"
@@ -14,16 +16,6 @@
 #include "settings/Settings.h"
 
 namespace corv {
-
-// The histogram of one channel.
-struct HistogramRecord {
-    double minBin = 0;
-    double binSize = 1;
-    double mean = 0;
-    double sd = 0;
-    double median = 0;
-    std::string fileName = "c:\\";
-};
 
 // A stored section of a channel.
 struct SectionBuffer {
@@ -59,7 +51,8 @@ struct AppState {
     StartRef startRef;
     std::array<bool, kChannelCount> ChannelModified{};
     std::array<HistogramRecord, kChannelCount> histograms{};
-    std::array<std::array<uint32_t, 256>, kChannelCount> histogramCounts{};
+    std::array<HistogramCounts, kChannelCount> histogramCounts{};
+    FrequencyTags frequencyTags;
     std::array<SectionBuffer, 10> sectionBuffers{};
     int32_t selectedSectionBuffer = -1;
     bool logarithmicDisplay = false;

@@ -37,6 +37,7 @@ void ResetRunState(AppState& state) {
     state.history.Restart();
     state.settings.OutDlmt = '\t';
     for (auto& r : state.store.Channel) r.CorrSmpDelay = 0;
+    state.frequencyTags = {};  // they belong to the channels loaded before
 }
 
 // The failure count of the loaders, or kLoadCancelled when the user cancelled one.

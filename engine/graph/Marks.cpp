@@ -1,6 +1,7 @@
 #include "graph/Marks.h"
 
 #include "AppState.h"
+#include "calc/TagDrawing.h"
 #include "core/Canvas.h"
 
 namespace corv {
@@ -99,6 +100,7 @@ void DrawStripMarks(Canvas& strip, const AppState& state, int c) {
     if (mask & 1) DrawTimes(strip, state, kMarkStripBCursors, l, r, v.LeftBCursor, v.RightBCursor);
     if (mask & 2)
         DrawTimes(strip, state, kMarkStripShCursors, l, r, v.LeftShCursor, v.RightShCursor);
+    if (c == state.ActiveChannel) DrawFrequencyTags(strip, state, c);
 }
 
 void DrawOverviewMarks(Canvas& overview, const AppState& state) {

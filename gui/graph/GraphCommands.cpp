@@ -53,6 +53,7 @@ void GraphWindow::WireMenus() {
     WireOtherMenus();
     WirePictureMenus();
     WireProcessingMenus(*this, m_state, m_ui);
+    WireCalcMenus();
     m_menus->ConnectHelp([this](GraphMenu menu) { ShowMenuHelp(menu); });
     m_menus->DisableUnconnected();
     // Commands on two channels need two.

@@ -202,10 +202,12 @@ void GraphWindow::closeEvent(QCloseEvent* e) {
     RunGuarded(m_ui, [&] {
         mayClose = QueryClose(m_state, m_ui, [this](int c) { SaveChannelOnClose(c); });
     });
-    if (mayClose)
+    if (mayClose) {
+        m_state.frequencyTags = {};
         e->accept();
-    else
+    } else {
         e->ignore();
+    }
 }
 
 void GraphWindow::SaveChannelOnClose(int c) {

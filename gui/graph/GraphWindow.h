@@ -102,6 +102,8 @@ class GraphWindow : public QMainWindow {
     void WireZoomAndBaselineMenus();
     void WireOtherMenus();
     void WirePictureMenus();
+    void WireCalcMenus();  // gui/calc/CalcCommands.cpp
+    void EnableTagItems();
     void ShowMenuHelp(GraphMenu menu);
     // Runs a menu command, under the hourglass unless it opens a dialog; its redraw jobs
     // run afterwards. An exception is shown and ends the command.
