@@ -11,6 +11,7 @@
 #include "core/UndoHistory.h"
 #include "graph/MouseDownState.h"
 #include "graph/ViewState.h"
+#include "processing/SectionPreview.h"
 #include "settings/Settings.h"
 
 namespace corv {
@@ -61,6 +62,7 @@ struct AppState {
     std::array<std::array<uint32_t, 256>, kChannelCount> histogramCounts{};
     std::array<SectionBuffer, 10> sectionBuffers{};
     int32_t selectedSectionBuffer = -1;
+    SectionPreview sectionPreview;  // the shown buffer's preview on the active strip
     bool logarithmicDisplay = false;
     std::string PendingComment;
     ViewState view;

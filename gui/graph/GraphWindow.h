@@ -75,6 +75,9 @@ class GraphWindow : public QMainWindow {
     void WireFileAndViewMenus();
     void WireZoomAndBaselineMenus();
     void WireOtherMenus();
+    void WireProcessingIIMenus();
+    // Redraws every strip, y-scale and the overview after a change to channel data.
+    void RedrawAfterChannelChange();
     void ShowMenuHelp(GraphMenu menu);
     // Runs a menu command, under the hourglass unless it opens a dialog; its redraw jobs
     // run afterwards. An exception is shown and ends the command.
