@@ -33,15 +33,16 @@ TfrmBiChannel::TfrmBiChannel(AppState& state, UiPort& ui, int kind, QWidget* par
     setFixedSize(s.X(420), s.Y(230));
 
     const bool subtract = kind == kOpSubtract;
-    lblChnl1 = MakeLabel(this, s, QStringLiteral("lblChnl1"),
-                         subtract ? QStringLiteral("&Subtract from chnl. Nr")
-                                  : QStringLiteral("&Add Channel Nr "),
-                         kLabelLeft, 16, kLabelWidth);
+    lblChnl1 = MakeLabel(
+        this, s, QStringLiteral("lblChnl1"),
+        subtract ? QStringLiteral("&Subtract from chnl. Nr") : QStringLiteral("&Add Channel Nr "),
+        kLabelLeft, 16, kLabelWidth);
     edtChnl1 = MakeEdit(this, s, QStringLiteral("edtChnl1"), QStringLiteral("1"), kEditLeft, 16,
                         kEditWidth);
-    lblChnl2 = MakeLabel(this, s, QStringLiteral("lblChnl2"),
-                         subtract ? QStringLiteral("&channel Nr") : QStringLiteral("&to Channel Nr"),
-                         kLabelLeft, 48, kLabelWidth);
+    lblChnl2 =
+        MakeLabel(this, s, QStringLiteral("lblChnl2"),
+                  subtract ? QStringLiteral("&channel Nr") : QStringLiteral("&to Channel Nr"),
+                  kLabelLeft, 48, kLabelWidth);
     edtChnl2 = MakeEdit(this, s, QStringLiteral("edtChnl2"), QStringLiteral("2"), kEditLeft, 48,
                         kEditWidth);
     lblChnlResult = MakeLabel(this, s, QStringLiteral("lblChnlResult"),

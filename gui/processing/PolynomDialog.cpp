@@ -36,8 +36,8 @@ TfrmPolynom::TfrmPolynom(AppState& state, UiPort& ui, QWidget* parent)
     const FormScale s(font());
     setFixedSize(s.X(450), s.Y(kRowTop + 6 * kRowPitch + 90));
     // Without the picture the dialog still works; the formula is in the help file.
-    m_picture.load(FromPath(
-        TfrmHelp::HelpFilePath(ToPath(ToQ(state.folders.HelpFolder)), "poly.bmp")));
+    m_picture.load(
+        FromPath(TfrmHelp::HelpFilePath(ToPath(ToQ(state.folders.HelpFolder)), "poly.bmp")));
 
     const PolynomTexts texts = PolynomTextsOf(state, m_channel);
     // Row k holds the coefficients of x^k: numerator on the left, denominator on the right.
@@ -104,9 +104,8 @@ void TfrmPolynom::btnResetClick() {
 }
 
 void TfrmPolynom::chkApplyPolynomClick() {
-    RunGuarded(m_ui, [this] {
-        SetApplyPolynom(m_state, m_ui, m_channel, chkApplyPolynom->isChecked());
-    });
+    RunGuarded(m_ui,
+               [this] { SetApplyPolynom(m_state, m_ui, m_channel, chkApplyPolynom->isChecked()); });
 }
 
 void TfrmPolynom::paintEvent(QPaintEvent* e) {

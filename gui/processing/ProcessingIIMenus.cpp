@@ -63,8 +63,9 @@ void GraphWindow::WireProcessingIIMenus() {
 
     m.Connect(QStringLiteral("mniSecStore"),
               [this] { RunGuarded(m_ui, [this] { ShowStoreSectionDialog(m_state, this); }); });
-    m.Connect(QStringLiteral("mniSecOverwrite"),
-              [this] { RunGuarded(m_ui, [this] { ShowSecOverwriteDialog(m_state, m_ui, *this); }); });
+    m.Connect(QStringLiteral("mniSecOverwrite"), [this] {
+        RunGuarded(m_ui, [this] { ShowSecOverwriteDialog(m_state, m_ui, *this); });
+    });
     // Shown in the menu without an action.
     m.Connect(QStringLiteral("mniSecInsert"), [] {});
     m.Connect(QStringLiteral("mniSecOverlay"), [] {});

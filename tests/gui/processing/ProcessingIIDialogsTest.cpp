@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -20,7 +21,6 @@ namespace corv {
 namespace {
 
 using test::DemoRun;
-using test::Press;
 using test::Trigger;
 using test::WhenModal;
 
@@ -70,6 +70,7 @@ TEST(ProcessingIIDialogs, PolynomDialogShowsThePictureAndStoresAtOnce) {
     GraphWindow* w = run.Open();
     ASSERT_NE(w, nullptr);
     run.state.ActiveChannel = 1;
+    run.state.folders.HelpFolder = (test::SourceDir() / "help" / "").string();
     WhenModal([](QWidget* d) {
         auto* dialog = qobject_cast<TfrmPolynom*>(d);
         ASSERT_NE(dialog, nullptr);
@@ -132,12 +133,13 @@ TEST(ProcessingIIDialogs, StoreThenOverwritePreviewFollowsF4AndCancelLeavesNoPix
     EXPECT_FALSE(ow->rdbBuffer[2]->isEnabled());
     EXPECT_NE(StripPicture(w, 0), clean);
 
-    // F4 and two steps right: the preview moves along.
-    w->activateWindow();
-    Press(w, Qt::Key_F4);
+    // F4 and two steps right (the keys of the graph window): the preview moves along.
+    Trigger(w, "mniLeftCursor");
     const QImage atFirst = StripPicture(w, 0);
-    Press(w, Qt::Key_Right);
-    Press(w, Qt::Key_Right);
+    const double f4 = v.LeftCursor;
+    EXPECT_TRUE(w->FormKeyDown(Qt::Key_Right, Qt::NoModifier));
+    EXPECT_TRUE(w->FormKeyDown(Qt::Key_Right, Qt::NoModifier));
+    EXPECT_GT(v.LeftCursor, f4);
     EXPECT_NE(StripPicture(w, 0), atFirst);
     ow->btnCancel->click();
     test::ProcessDeletes();
