@@ -9,6 +9,7 @@
 #include <QRadioButton>
 #include <vector>
 
+#include "../ScreenshotCheck.h"
 #include "../graph/GraphInputTestSupport.h"
 #include "graph/RedrawFlags.h"
 #include "graph/StripWidgets.h"
@@ -76,6 +77,7 @@ TEST(ProcessingIIDialogs, PolynomDialogShowsThePictureAndStoresAtOnce) {
         ASSERT_NE(dialog, nullptr);
         EXPECT_EQ(dialog->windowTitle(), "Apply a Polynom to current channel");
         EXPECT_FALSE(dialog->Picture().isNull());
+        test::CheckScreenshot(dialog, test::TempDir().Path(), "polynom-dialog.png");
         EXPECT_EQ(dialog->edt[2]->objectName(), "edtC");
         EXPECT_EQ(dialog->edt[2]->text(), "1");
         EXPECT_FALSE(dialog->Edit7->isEnabled());
@@ -132,6 +134,9 @@ TEST(ProcessingIIDialogs, StoreThenOverwritePreviewFollowsF4AndCancelLeavesNoPix
     EXPECT_EQ(ow->btnOK->text(), "Fix it");
     EXPECT_FALSE(ow->rdbBuffer[2]->isEnabled());
     EXPECT_NE(StripPicture(w, 0), clean);
+    const test::TempDir shots;
+    test::CheckScreenshot(w, shots.Path(), "section-overwrite-preview.png");
+    test::CheckScreenshot(ow, shots.Path(), "section-overwrite-window.png");
 
     // F4 and two steps right (the keys of the graph window): the preview moves along.
     Trigger(w, "mniLeftCursor");
