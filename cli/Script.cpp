@@ -54,6 +54,7 @@ const std::vector<Verb>& ScriptVerbs() {
         AddViewVerbs(v);
         AddProcessVerbs(v);
         AddCalcVerbs(v);
+        AddProcessingIIVerbs(v);
         return v;
     }();
     return verbs;

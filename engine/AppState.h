@@ -13,6 +13,7 @@
 #include "core/UndoHistory.h"
 #include "graph/MouseDownState.h"
 #include "graph/ViewState.h"
+#include "processing/SectionPreview.h"
 #include "settings/Settings.h"
 
 namespace corv {
@@ -55,6 +56,7 @@ struct AppState {
     FrequencyTags frequencyTags;
     std::array<SectionBuffer, 10> sectionBuffers{};
     int32_t selectedSectionBuffer = -1;
+    SectionPreview sectionPreview;  // the shown buffer's preview on the active strip
     bool logarithmicDisplay = false;
     std::string PendingComment;
     ViewState view;

@@ -44,6 +44,12 @@ class UiPort {
     // An input query: false when cancelled; `value` holds the default on entry.
     virtual bool InputQuery(const std::string& caption, const std::string& prompt,
                             std::string& value) = 0;
+    // A question placed with its top-left corner at screen position (x, y), with a Help
+    // button that opens helpFile. Without a screen it is an ordinary question.
+    virtual Answer AskAt(const std::string& text, Buttons buttons, int /*x*/, int /*y*/,
+                         const std::filesystem::path& /*helpFile*/) {
+        return Ask(text, buttons, BoxKind::Confirmation);
+    }
     // Opens a help file in the help viewer.
     virtual void ShowHelpFile(const std::filesystem::path& file) = 0;
     virtual void Beep() = 0;

@@ -109,11 +109,16 @@ void RedrawPending(AppState& state, UiPort& ui, GraphSurfaces& surfaces) {
     // A job that raises leaves the flags cleared, so the next command starts afresh.
     const uint32_t flags = state.RedrawFlags;
     state.RedrawFlags = 0;
+    // The section preview is taken off first, so that strips are drawn without it, and is
+    // put back at the F4 cursor afterwards.
+    state.sectionPreview.Hide(state, surfaces);
     for (uint32_t job : kRedrawJobOrder)
         if (flags & job) RunRedrawJob(state, ui, surfaces, job);
+    state.sectionPreview.Show(state, surfaces);
 }
 
 void InitialDraw(AppState& state, UiPort& ui, GraphSurfaces& surfaces) {
+    state.sectionPreview.Forget();
     DrawOverview(surfaces.Overview(), state);
     ForEachStrip(state, surfaces, [&](int c, Canvas& strip) {
         DrawStrip(strip, state, c);

@@ -137,6 +137,22 @@ Answer QtUiPort::Ask(const std::string& text, Buttons buttons, BoxKind kind) {
     return AnswerOf(box.exec(), buttons);
 }
 
+Answer QtUiPort::AskAt(const std::string& text, Buttons buttons, int x, int y,
+                       const std::filesystem::path& helpFile) {
+    ArrowWhileAsking arrow(m_busyDepth > 0);
+    QMessageBox box(QMessageBox::Question, TitleOf(BoxKind::Confirmation), BoxText(text),
+                    ButtonsOf(buttons), m_owner);
+    box.setTextFormat(Qt::PlainText);
+    QPushButton* help = box.addButton(QMessageBox::Help);
+    box.move(x, y);
+    // Help shows the file and leaves the question open.
+    for (;;) {
+        const int result = box.exec();
+        if (box.clickedButton() != help) return AnswerOf(result, buttons);
+        ShowHelpFile(helpFile);
+    }
+}
+
 int QtUiPort::AskThree(const ThreeButtonQuestion& q) {
     ArrowWhileAsking arrow(m_busyDepth > 0);
     const ReturnFocus back(Owner());

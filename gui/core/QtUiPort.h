@@ -26,6 +26,8 @@ class QtUiPort : public UiPort {
 
     void Message(const std::string& text, BoxKind kind) override;
     Answer Ask(const std::string& text, Buttons buttons, BoxKind kind) override;
+    Answer AskAt(const std::string& text, Buttons buttons, int x, int y,
+                 const std::filesystem::path& helpFile) override;
     int AskThree(const ThreeButtonQuestion& q) override;
     std::string InputBox(const std::string& caption, const std::string& prompt,
                          const std::string& defaultText) override;

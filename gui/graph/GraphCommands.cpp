@@ -54,6 +54,7 @@ void GraphWindow::WireMenus() {
     WirePictureMenus();
     WireProcessingMenus(*this, m_state, m_ui);
     WireCalcMenus();
+    WireProcessingIIMenus();
     m_menus->ConnectHelp([this](GraphMenu menu) { ShowMenuHelp(menu); });
     m_menus->DisableUnconnected();
     // Commands on two channels need two.

@@ -179,6 +179,7 @@ void GraphWindow::RebuildStrips() {
     if (StripLayout(m_state, m_layout, PresentChannelCount(m_state)) && HasStrip(m_state, active))
         m_state.ActiveChannel = active;
     m_images->FreeStrips();
+    m_state.sectionPreview.Forget();  // the new strips do not show it
     CreateStrips();
     uint32_t flags = kRedrawAllStripMarks;
     RunGuarded(m_ui, [this] {

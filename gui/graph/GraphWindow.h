@@ -104,6 +104,9 @@ class GraphWindow : public QMainWindow {
     void WirePictureMenus();
     void WireCalcMenus();  // gui/calc/CalcCommands.cpp
     void EnableTagItems();
+    void WireProcessingIIMenus();
+    // Redraws every strip, y-scale and the overview after a change to channel data.
+    void RedrawAfterChannelChange();
     void ShowMenuHelp(GraphMenu menu);
     // Runs a menu command, under the hourglass unless it opens a dialog; its redraw jobs
     // run afterwards. An exception is shown and ends the command.
