@@ -1,7 +1,9 @@
 #include "graph/Marks.h"
 
 #include "AppState.h"
+#include "core/AnalysisKind.h"
 #include "core/Canvas.h"
+#include "graph/DimsDrawing.h"
 
 namespace corv {
 
@@ -99,6 +101,7 @@ void DrawStripMarks(Canvas& strip, const AppState& state, int c) {
     if (mask & 1) DrawTimes(strip, state, kMarkStripBCursors, l, r, v.LeftBCursor, v.RightBCursor);
     if (mask & 2)
         DrawTimes(strip, state, kMarkStripShCursors, l, r, v.LeftShCursor, v.RightShCursor);
+    if (c == kBeakChannel) ShowDims(strip, state);
 }
 
 void DrawOverviewMarks(Canvas& overview, const AppState& state) {
