@@ -52,6 +52,7 @@ const std::vector<Verb>& ScriptVerbs() {
         AddCoreVerbs(v);
         AddFileVerbs(v);
         AddViewVerbs(v);
+        AddBeakVerbs(v);
         return v;
     }();
     return verbs;

@@ -39,6 +39,7 @@ struct Verb {
 // The verbs of each subsystem.
 void AddFileVerbs(std::vector<Verb>& verbs);
 void AddViewVerbs(std::vector<Verb>& verbs);
+void AddBeakVerbs(std::vector<Verb>& verbs);
 
 // Runs one script line: prints its result or an error event; never throws for a failing
 // command (conversion, range and I/O errors are reported and the script goes on).

@@ -41,7 +41,8 @@ bool SearchNext(AppState& state, UiPort& ui) {
     });
 }
 
-WriteOutcome WriteResults(AppState& state, UiPort& ui) {
+WriteOutcome WriteResults(AppState& state, UiPort& ui,
+                          const std::function<void(const AppState&, bool)>& analysed) {
     WriteOutcome out;
     RememberPositions(state.view);
     if (state.ActiveChannel == kBeakChannel) {
@@ -54,9 +55,13 @@ WriteOutcome WriteResults(AppState& state, UiPort& ui) {
         // Both files get the same event number: the one of the all-events file.
         const int number = allFile.empty() ? 1 : NextEventNumber(allFile);
         // A file without a name is not wanted.
+        const BeakEvent& e = state.analysis.event;
+        const bool results = e.valid || e.tooLong;
         const bool typed = typeFile.empty() || WriteEventResults(state, ui, typeFile, number);
-        const bool all = !allFile.empty() && WriteEventResults(state, ui, allFile, number);
-        out.written = typed && all;
+        const bool all = allFile.empty() || WriteEventResults(state, ui, allFile, number);
+        out.failed = results && !(typed && all);
+        out.written = results && !out.failed && !(typeFile.empty() && allFile.empty());
+        if (analysed) analysed(state, out.written);
     } else {
         ui.Message(
             " Write results analyses the beak channel: make channel 1 the active "
@@ -76,7 +81,8 @@ AnalyseAllOutcome AnalyseAll(AppState& state, UiPort& ui,
         const int32_t before = RightIndex(state);
         const char type = state.analysis.event.type;
         const WriteOutcome w = WriteResults(state, ui);
-        if (!w.analysed) break;
+        // A refused file would refuse every further event too.
+        if (!w.analysed || w.failed) break;
         if (w.written) ++(type == 'B' ? out.breath : out.feed);
         if (progress && !progress(RightIndex(state), last)) {
             out.cancelled = true;

@@ -21,12 +21,15 @@ bool SearchNext(AppState& state, UiPort& ui);
 struct WriteOutcome {
     bool analysed = false;  // AnalyseEvent ran (the beak channel was the active one)
     bool written = false;   // the event went into the results files
+    bool failed = false;    // a results file refused it (reported to the user)
     bool found = false;     // the search that follows found an event
 };
 
 // Write results: analyses the current event, appends it to the breath or feed file and to
-// the all-events file, then searches the next event.
-WriteOutcome WriteResults(AppState& state, UiPort& ui);
+// the all-events file, then searches the next event. analysed (when given) sees the
+// analysed event before the search replaces it, with whether it was written.
+WriteOutcome WriteResults(AppState& state, UiPort& ui,
+                          const std::function<void(const AppState&, bool)>& analysed = {});
 
 struct AnalyseAllOutcome {
     int breath = 0;

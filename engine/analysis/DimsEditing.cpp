@@ -73,12 +73,32 @@ std::string DimsEditName(DimsEdit edit) {
     return {};
 }
 
-bool EditDims(AppState& state, UiPort& ui, DimsEdit edit, int k, int32_t index) {
-    // The beak channel's record is declared as well, so that an undo redraws its strip
-    // with the dims; the dims are no data of the channel, so it is not marked modified.
+namespace {
+
+// The beak channel's record is declared as well, so that an undo redraws its strip with
+// the dims; the dims are no data of the channel, so it is not marked modified.
+EditScope DimsScope() {
     EditScope scope;
     WithAnalysis(scope.Record(kBeakChannel).KeepModifiedFlags());
-    return state.history.RunEdit(state, ui, DimsEditName(edit), scope, [&] {
+    return scope;
+}
+
+}  // namespace
+
+bool MoveDimEnd(AppState& state, UiPort& ui, int k, bool start, int32_t index) {
+    return state.history.RunEdit(state, ui, "Move dim end", DimsScope(), [&] {
+        DimList& list = state.analysis.dimList;
+        if (!IsDim(list, k)) return false;
+        Dim& d = list.dims[static_cast<size_t>(k)];
+        int32_t& end = start ? d.start : d.end;
+        if (end == index || (start ? index >= d.end : index <= d.start)) return false;
+        end = index;
+        return true;
+    });
+}
+
+bool EditDims(AppState& state, UiPort& ui, DimsEdit edit, int k, int32_t index) {
+    return state.history.RunEdit(state, ui, DimsEditName(edit), DimsScope(), [&] {
         DimList& list = state.analysis.dimList;
         switch (edit) {
             case DimsEdit::Delete:

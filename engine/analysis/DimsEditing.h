@@ -37,4 +37,8 @@ bool EditDims(AppState& state, UiPort& ui, DimsEdit edit, int k, int32_t index =
 
 [[nodiscard]] std::string DimsEditName(DimsEdit edit);
 
+// A dragged dim end: the start moves to index when that stays below the end, the end when
+// it stays above the start. One undo step; returns whether the dim changed.
+bool MoveDimEnd(AppState& state, UiPort& ui, int k, bool start, int32_t index);
+
 }  // namespace corv

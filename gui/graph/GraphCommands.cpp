@@ -50,6 +50,7 @@ void GraphWindow::WireMenus() {
     WireFileAndViewMenus();
     WireZoomAndBaselineMenus();
     WireOtherMenus();
+    WireAnalysisMenu();
     m_menus->ConnectHelp([this](GraphMenu menu) { ShowMenuHelp(menu); });
     m_menus->DisableUnconnected();
     // Commands on two channels need two.
