@@ -49,6 +49,7 @@ enum CaptionPosition : int32_t { kCaptionInvisible = 0, kCaptionAtTop = 1, kCapt
 struct Folders {
     std::string ProgramFolder;       // the executable's folder, no trailing separator
     std::string HelpFolder;          // ProgramFolder + separator + "help" + separator
+    std::string AutoSetupFolder;     // where the automatic setup file lives
     std::string SetupPath = "C:\\";  // the setup file named in the main dialog
 };
 

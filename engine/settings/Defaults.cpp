@@ -1,5 +1,7 @@
 #include "settings/Defaults.h"
 
+#include <cstdlib>
+
 #include "core/AnalysisKind.h"
 
 namespace corv {
@@ -104,6 +106,15 @@ void SetFolders(Folders& folders, const fs::path& executable) {
     const fs::path program = ProgramFolderOf(executable);
     folders.ProgramFolder = program.string();
     folders.HelpFolder = (program / "help" / "").string();
+    folders.AutoSetupFolder = folders.ProgramFolder;
+    // An installed program (bin/ beside share/corvandell/) finds its help under share/ and
+    // keeps the automatic setup file in the user's own folder: bin/ is not the user's.
+    std::error_code ec;
+    const fs::path shared = program / ".." / "share" / "corvandell" / "help";
+    if (!fs::is_directory(program / "help", ec) && fs::is_directory(shared, ec)) {
+        folders.HelpFolder = (fs::weakly_canonical(shared, ec) / "").string();
+        folders.AutoSetupFolder = UserSettingsFolder().string();
+    }
     folders.SetupPath = "C:\\";
 }
 
@@ -130,7 +141,20 @@ fs::path ProgramFolderOf(const fs::path& executable) {
 }
 
 fs::path AutoSetupPath(const AppState& state) {
-    return fs::path(state.folders.ProgramFolder) / kAutoSetupName;
+    return fs::path(state.folders.AutoSetupFolder) / kAutoSetupName;
+}
+
+fs::path UserSettingsFolder() {
+#ifdef _WIN32
+    const char* base = std::getenv("APPDATA");
+    if (base && *base) return fs::path(base) / "Corvandell";
+#else
+    const char* config = std::getenv("XDG_CONFIG_HOME");
+    if (config && *config == '/') return fs::path(config) / "corvandell";
+    const char* home = std::getenv("HOME");
+    if (home && *home) return fs::path(home) / ".config" / "corvandell";
+#endif
+    return fs::temp_directory_path() / "corvandell";
 }
 
 std::string MainDialogCaption(int kind) {

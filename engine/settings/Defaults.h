@@ -23,8 +23,12 @@ void SetDefaults(AppState& state, const std::filesystem::path& executable);
 // otherwise argv0 made absolute.
 [[nodiscard]] std::filesystem::path RunningExecutable(const char* argv0);
 
-// The path of the automatic setup file: ProgramFolder / "$VM3bk$.&&&".
+// The path of the automatic setup file: AutoSetupFolder / "$VM3bk$.&&&" (the program folder,
+// or the user's settings folder when the program is installed).
 [[nodiscard]] std::filesystem::path AutoSetupPath(const AppState& state);
+
+// The user's own folder for the program's settings (created when first written).
+[[nodiscard]] std::filesystem::path UserSettingsFolder();
 
 // The main dialog's caption for an analysis kind.
 [[nodiscard]] std::string MainDialogCaption(int kind);

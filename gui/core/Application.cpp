@@ -79,7 +79,12 @@ void Application::ReadSetupArgument(const std::filesystem::path& file) {
 }
 
 void Application::Shutdown() {
-    RunGuarded(*m_ui, [this] { WriteSetupFile(*m_state, AutoSetupPath(*m_state)); });
+    RunGuarded(*m_ui, [this] {
+        const std::filesystem::path file = AutoSetupPath(*m_state);
+        std::error_code ec;  // a missing user settings folder is made; the write reports errors
+        std::filesystem::create_directories(file.parent_path(), ec);
+        WriteSetupFile(*m_state, file);
+    });
     m_state->store.FreeBanks();
     m_dialog->DestroyGraphWindow();
     if (m_help) m_help->hide();

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "AppState.h"
+#include "TestSupport.h"
 
 namespace corv {
 namespace {
@@ -39,6 +40,23 @@ TEST(Defaults, StateOutsideTheSetupFileIsResetAndFoldersFollowTheExecutable) {
     const fs::path running = RunningExecutable("no-such-name");
     EXPECT_TRUE(running.is_absolute());
     EXPECT_TRUE(fs::is_regular_file(running));
+}
+
+// An installed program has no help folder beside it: it finds the help under share/ and keeps
+// its automatic setup file in the user's folder, never in bin/.
+TEST(Defaults, InstalledLayoutFindsTheSharedHelpAndUsesTheUsersFolder) {
+    test::TempDir root;
+    fs::create_directories(root / "usr/bin");
+    fs::create_directories(root / "usr/share/corvandell/help");
+    auto state = std::make_unique<AppState>();
+    SetDefaults(*state, root / "usr/bin/corvandell");
+    EXPECT_EQ(fs::path(state->folders.HelpFolder),
+              fs::weakly_canonical(root / "usr/share/corvandell/help") / "");
+    EXPECT_EQ(AutoSetupPath(*state), UserSettingsFolder() / "$VM3bk$.&&&");
+
+    fs::create_directories(root / "usr/bin/help");  // a help folder beside wins
+    SetDefaults(*state, root / "usr/bin/corvandell");
+    EXPECT_EQ(AutoSetupPath(*state), root / "usr/bin" / "$VM3bk$.&&&");
 }
 
 TEST(Defaults, CaptionsDependOnTheAnalysisKind) {
