@@ -55,6 +55,7 @@ const std::vector<Verb>& ScriptVerbs() {
         AddProcessVerbs(v);
         AddCalcVerbs(v);
         AddProcessingIIVerbs(v);
+        AddBeakVerbs(v);
         return v;
     }();
     return verbs;

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "AppState.h"
+#include "DemoPlan.h"
 #include "DemoSetup.h"
 #include "DemoTraces.h"
 #include "DiveBehaviour.h"
@@ -27,9 +28,7 @@ using namespace corv::demo;
 
 namespace {
 
-constexpr int32_t kSamples = 72000;  // two hours at 100 ms
-constexpr double kSeconds = kSamples * 0.1;
-constexpr uint64_t kPlanSeed = 20260614;
+constexpr int32_t kSamples = kDemoSamples;
 constexpr uint64_t kBeakSeed = 0xBEA6;
 constexpr uint64_t kDepthSeed = 0xD39;
 
@@ -40,8 +39,7 @@ struct Generated {
 
 Generated Generate() {
     Generated g;
-    DemoRandom plan(kPlanSeed);
-    g.behaviour = PlanBehaviour(plan, kSeconds);
+    g.behaviour = PlanDemoBehaviour();
     g.beak = BeakTrace(g.behaviour, {kSamples, 0.1, kBeakSeed});
     g.depth = DepthTrace(g.behaviour, {kSamples, 0.1, kDepthSeed});
     return g;

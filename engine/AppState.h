@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 
+#include "analysis/BeakEvent.h"
 #include "calc/FrequencyTags.h"
 #include "calc/HistogramRecord.h"
 #include "core/ChannelStore.h"
@@ -66,7 +67,8 @@ struct AppState {
     MouseDownState mouseDown;            // the last press on a strip, for its release
     int32_t CaptionPos = kCaptionAtTop;  // a CaptionPosition, for all strips
     ExportChoices exportChoices;
-    UndoHistory history;  // every data-changing command runs through it
+    UndoHistory history;     // every data-changing command runs through it
+    AnalysisState analysis;  // the beak analysis: current event and its dims
 };
 
 }  // namespace corv

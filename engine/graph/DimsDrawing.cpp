@@ -4,6 +4,8 @@
 #include <utility>
 
 #include "AppState.h"
+#include "analysis/DimsEditing.h"
+#include "core/AnalysisKind.h"
 #include "graph/CurveDrawing.h"
 
 namespace corv {
@@ -61,6 +63,20 @@ void DrawDims(Canvas& strip, const AppState& state, int c, std::span<const DimEx
         const auto [ts, te] = times(d);
         DrawCurveStretch(strip, state, c, colour, ts, te, false);
     }
+}
+
+void ShowDims(Canvas& strip, const AppState& state) {
+    if (state.analysis.dimList.count == 0) return;
+    DrawDims(strip, state, kBeakChannel, DimExtents(state.analysis.dimList),
+             state.settings.ColourTable[kColMarkedSection].value, state.analysis.event.type == 'F');
+}
+
+void RemoveDims(Canvas& strip, const AppState& state) {
+    if (state.analysis.dimList.count == 0) return;
+    const int colour = state.ActiveChannel == kBeakChannel ? kColActiveCurve : kColInactiveCurves;
+    DrawDims(strip, state, kBeakChannel, DimExtents(state.analysis.dimList),
+             state.settings.ColourTable[static_cast<size_t>(colour)].value,
+             state.analysis.event.type == 'F');
 }
 
 }  // namespace corv

@@ -25,4 +25,9 @@ struct DimExtent {
 void DrawDims(Canvas& strip, const AppState& state, int c, std::span<const DimExtent> dims,
               Colour colour, bool feedEvent);
 
+// The dims of the current event (state.analysis) on the beak channel's strip, in the
+// marked section colour; RemoveDims draws them in the strip's curve colour.
+void ShowDims(Canvas& strip, const AppState& state);
+void RemoveDims(Canvas& strip, const AppState& state);
+
 }  // namespace corv

@@ -2,7 +2,9 @@
 
 #include "AppState.h"
 #include "calc/TagDrawing.h"
+#include "core/AnalysisKind.h"
 #include "core/Canvas.h"
+#include "graph/DimsDrawing.h"
 
 namespace corv {
 
@@ -101,6 +103,7 @@ void DrawStripMarks(Canvas& strip, const AppState& state, int c) {
     if (mask & 2)
         DrawTimes(strip, state, kMarkStripShCursors, l, r, v.LeftShCursor, v.RightShCursor);
     if (c == state.ActiveChannel) DrawFrequencyTags(strip, state, c);
+    if (c == kBeakChannel) ShowDims(strip, state);
 }
 
 void DrawOverviewMarks(Canvas& overview, const AppState& state) {

@@ -55,6 +55,7 @@ void GraphWindow::WireMenus() {
     WireProcessingMenus(*this, m_state, m_ui);
     WireCalcMenus();
     WireProcessingIIMenus();
+    WireAnalysisMenu();
     m_menus->ConnectHelp([this](GraphMenu menu) { ShowMenuHelp(menu); });
     m_menus->DisableUnconnected();
     // Commands on two channels need two.

@@ -126,9 +126,13 @@ void GraphWindow::ImgMouseDn(TChanImage* image, MouseButton button, int x, int y
     const MouseEvent press{
         index, x, y, image->width(), image->height(), button, active ? active->height() : 0};
     MouseDownResult r;
-    RunGuarded(m_ui, [&] { r = corv::ImgMouseDn(m_state, press); });
-    if (r.openDimsPopup && active)
+    const std::vector<DimExtent> dims = DimExtents(m_state.analysis.dimList);
+    RunGuarded(m_ui, [&] { r = corv::ImgMouseDn(m_state, press, dims); });
+    if (r.openDimsPopup && active) {
+        m_popupDim = r.popupDim;
+        m_popupIndex = r.popupIndex;
         m_dimsPopup->popup(active->mapToGlobal(QPoint(r.popupX, r.popupY)));
+    }
 }
 
 void GraphWindow::ImgMouseUp(TChanImage* image, MouseButton button, int x, int y) {
@@ -146,7 +150,9 @@ void GraphWindow::ImgMouseUp(TChanImage* image, MouseButton button, int x, int y
                              button,
                              active ? active->height() : 0};
     MouseUpResult r;
-    RunGuarded(m_ui, [&] { r = corv::ImgMouseUp(m_state, release); });
+    const std::vector<DimExtent> dims = DimExtents(m_state.analysis.dimList);
+    RunGuarded(m_ui, [&] { r = corv::ImgMouseUp(m_state, release, dims); });
+    MoveDimEnd(r.dimMove);
     if (r.readoutShown) m_readouts->ShowMouseTexts(r.mouseValue, r.mouseTime, r.mouseDate);
     Redraw(r.redraw);
 }

@@ -254,6 +254,8 @@ void GraphMenus::BuildAnalysis(QMenuBar* bar) {
     AddItem(m, "mniSearchNext", "&Search next", "Q");
     AddItem(m, "mniWriteResults", "&Write results", "W")
         ->setToolTip(QStringLiteral("Analize, export results, search next"));
+    AddItem(m, "mniAnalyseAll", "Analyse &all")
+        ->setToolTip(QStringLiteral("Write results from here to the end of the recording"));
     AddItem(m, "mniComment", "&Comment ...");
     AddItem(m, "mniFindBouts", "&Find Bouts");
     // An item of other analysis kinds; this one does not show it.

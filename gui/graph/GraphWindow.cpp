@@ -53,12 +53,11 @@ GraphWindow::GraphWindow(AppState& state, UiPort& ui, const GraphLayout& layout,
     m_readouts = std::make_unique<GraphReadouts>(m_client, m_layout);
     m_images->OnReadouts = [this](const CursorReadouts& t) { m_readouts->ShowCursorTexts(t); };
     m_menus = std::make_unique<GraphMenus>(menuBar());
-    WireMenus();
-
     m_dimsPopup = new QMenu(this);
     m_dimsPopup->setObjectName(QStringLiteral("DimsPopup"));
     for (const char* caption : {"Delete", "Merge with next", "Divide"})
         m_dimsPopup->addAction(QString::fromLatin1(caption))->setEnabled(false);
+    WireMenus();
 
     BuildPanels();
     if (QMenu* view = m_menus->Menu(QStringLiteral("mniView")))

@@ -12,7 +12,9 @@
 #include <functional>
 #include <memory>
 
+#include "analysis/DimsEditing.h"
 #include "graph/ChanImage.h"
+#include "graph/MouseHandling.h"
 #include "graph/StripLayout.h"
 #include "graph/XZoom.h"
 
@@ -108,6 +110,16 @@ class GraphWindow : public QMainWindow {
     // Redraws every strip, y-scale and the overview after a change to channel data.
     void RedrawAfterChannelChange();
     void ShowMenuHelp(GraphMenu menu);
+    // The Analysis menu and the dims popup (GraphAnalysis.cpp).
+    void WireAnalysisMenu();
+    void SearchNextClick();
+    void WriteResultsClick();
+    void AnalyseAllClick();
+    void ShowResults();
+    void DimsPopupCommand(DimsEdit edit);
+    void MoveDimEnd(const DimMove& move);
+    // Draws every strip, scale and mark afresh.
+    void RedrawEverything();
     // Runs a menu command, under the hourglass unless it opens a dialog; its redraw jobs
     // run afterwards. An exception is shown and ends the command.
     void RunCommand(const std::function<uint32_t()>& command, bool busy = true);
@@ -125,6 +137,8 @@ class GraphWindow : public QMainWindow {
     std::unique_ptr<GraphReadouts> m_readouts;
     std::unique_ptr<GraphMenus> m_menus;
     QMenu* m_dimsPopup = nullptr;
+    int m_popupDim = -1;  // the dim under the right click, and the sample index there
+    int32_t m_popupIndex = 0;
     XZoomChecks m_checks;
     double m_ratioOverride = 0;
     int m_panLastX = -1;  // the middle button's last x while it pans, -1: not panning
