@@ -78,6 +78,9 @@ StartOutcome RunStart(AppState& state, UiPort& ui, const StartHooks& hooks) {
         return StartOutcome::LoadFailed;
     }
     state.store.TotalSpan = LongestSpan(state.store);
+    // The loaders write the banks directly: the drawing's block extremes are built now.
+    for (int c = 0; c < kChannelCount; ++c)
+        state.store.MarkChanged(c, 0, int64_t{state.store.MaxSamples} - 1);
     return StartOutcome::Loaded;
 }
 
