@@ -20,6 +20,12 @@ const Subcommand kSubcommands[] = {
      "run [--default-answer yes|no|ok|cancel|aux] SETUP [SCRIPT]\n"
      "                                  read SETUP, press Start, run SCRIPT (- for stdin)",
      RunCommand},
+    {"batch",
+     "batch [--out DIR] [-j N] [--default-answer ANSWER] SCRIPT SETUP...\n"
+     "                                  run SCRIPT on each SETUP in a fresh state; output files\n"
+     "                                  and run.jsonl in DIR/<setup name> (default: beside\n"
+     "                                  each setup, <setup name>-out); exit 1 if any failed",
+     BatchCommand},
 };
 
 void PrintHelp(std::ostream& out) {

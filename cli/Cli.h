@@ -16,6 +16,8 @@ struct CliContext {
     std::istream& in;
     std::ostream& out;
     std::ostream& err;
+    // Where relative output file names of a script go; empty: the working folder.
+    std::filesystem::path outputDir = {};
 };
 
 inline constexpr int kExitOk = 0;
@@ -29,5 +31,6 @@ int RunCli(const std::vector<std::string>& argv, const std::filesystem::path& ex
 // The subcommands.
 int SetupShowCommand(CliContext& ctx);
 int RunCommand(CliContext& ctx);
+int BatchCommand(CliContext& ctx);
 
 }  // namespace corv::cli

@@ -87,7 +87,7 @@ Stretch StretchArgs(const AppState& state, const std::vector<std::string>& args,
 void ExportBin(ScriptContext& ctx, const std::vector<std::string>& args) {
     const int c = ChannelArg(args[1]);
     const Stretch s = StretchArgs(ctx.state, args, 2);
-    const bool ok = ExportBinaryChannel(ctx.state, ctx.ui, args[0], c, s.t0, s.t1);
+    const bool ok = ExportBinaryChannel(ctx.state, ctx.ui, OutputPath(ctx, args[0]), c, s.t0, s.t1);
     PrintJson(ctx.out, JsonObject()
                            .Add("command", "export-bin")
                            .Add("file", args[0])
@@ -102,7 +102,8 @@ void ExportText(ScriptContext& ctx, const std::vector<std::string>& args) {
     if (mode != 0 && mode != 1) throw RangeError("Mode " + args[1] + " is not 0 or 1");
     const int c = ChannelArg(args[2]);
     const Stretch s = StretchArgs(ctx.state, args, 3);
-    const bool ok = ExportTextChannel(ctx.state, ctx.ui, args[0], c, mode, s.t0, s.t1);
+    const bool ok =
+        ExportTextChannel(ctx.state, ctx.ui, OutputPath(ctx, args[0]), c, mode, s.t0, s.t1);
     PrintJson(ctx.out, JsonObject()
                            .Add("command", "export-text")
                            .Add("file", args[0])
@@ -114,7 +115,7 @@ void ExportText(ScriptContext& ctx, const std::vector<std::string>& args) {
 }
 
 void SaveSetup(ScriptContext& ctx, const std::vector<std::string>& args) {
-    const bool ok = WriteSetupFile(ctx.state, args[0]);
+    const bool ok = WriteSetupFile(ctx.state, OutputPath(ctx, args[0]));
     PrintJson(ctx.out,
               JsonObject().Add("command", "save-setup").Add("file", args[0]).Add("ok", ok));
 }

@@ -126,7 +126,7 @@ int RunCommand(CliContext& ctx) {
     RecordingUiPort ui;
     ui.SetDefaultAnswer(opt.defaultAnswer);
     ui.SetListener([&](const UiEvent& e) { PrintUiEvent(ctx.out, e); });
-    ScriptContext sc{*state, ui, ctx.out};
+    ScriptContext sc{*state, ui, ctx.out, ctx.outputDir};
     try {
         SetDefaults(*state, ctx.executable);
         state->folders.SetupPath = opt.setup;

@@ -71,6 +71,11 @@ double TimeArg(const std::string& text) {
     return StrToFloat(text);
 }
 
+std::filesystem::path OutputPath(const ScriptContext& ctx, const std::string& name) {
+    const std::filesystem::path p(name);
+    return ctx.outputDir.empty() || p.is_absolute() ? p : ctx.outputDir / p;
+}
+
 std::string TypedText(const std::vector<std::string>& args) {
     std::string text;
     for (size_t k = 0; k < args.size(); ++k) text += (k ? " " : "") + args[k];

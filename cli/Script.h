@@ -20,6 +20,7 @@ struct ScriptContext {
     AppState& state;
     RecordingUiPort& ui;
     std::ostream& out;
+    std::filesystem::path outputDir = {};  // where relative output names go; empty: as given
 };
 
 struct Verb {
@@ -51,6 +52,8 @@ void PrintJson(std::ostream& out, const JsonObject& o);
 [[nodiscard]] int ChannelArg(const std::string& text);
 [[nodiscard]] int32_t IntArg(const std::string& text);
 [[nodiscard]] double TimeArg(const std::string& text);
+// An output file name of a script: relative names go into the run's output folder.
+[[nodiscard]] std::filesystem::path OutputPath(const ScriptContext& ctx, const std::string& name);
 // The text a user would type into a prompt: the verb's arguments joined by single blanks.
 [[nodiscard]] std::string TypedText(const std::vector<std::string>& args);
 // The result line of a command that may change data: {"command":verb,"changed":changed}.
