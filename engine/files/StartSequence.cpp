@@ -73,14 +73,15 @@ StartOutcome RunStart(AppState& state, UiPort& ui, const StartHooks& hooks) {
     state.store.OriginTime = StartRefToTime(state.startRef);
     for (auto& r : state.store.Channel) ScaleFromRange(r);
     DeriveOutputNames(state);
-    if (LoadChannels(state, ui, hooks) > 0) {
+    const int failures = LoadChannels(state, ui, hooks);
+    // The loaders write the banks directly: the drawing's block extremes are built now.
+    for (int c = 0; c < kChannelCount; ++c)
+        state.store.MarkChanged(c, 0, int64_t{state.store.MaxSamples} - 1);
+    if (failures > 0) {
         ui.Message(" Error. Missing data files.");
         return StartOutcome::LoadFailed;
     }
     state.store.TotalSpan = LongestSpan(state.store);
-    // The loaders write the banks directly: the drawing's block extremes are built now.
-    for (int c = 0; c < kChannelCount; ++c)
-        state.store.MarkChanged(c, 0, int64_t{state.store.MaxSamples} - 1);
     return StartOutcome::Loaded;
 }
 
