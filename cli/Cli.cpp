@@ -26,6 +26,10 @@ const Subcommand kSubcommands[] = {
      "                                  and run.jsonl in DIR/<setup name> (default: beside\n"
      "                                  each setup, <setup name>-out); exit 1 if any failed",
      BatchCommand},
+    {"sniff",
+     "sniff FILE                      guess separator, decimal comma, header lines and column\n"
+     "                                  names of a text data file (JSON)",
+     SniffCommand},
 };
 
 void PrintHelp(std::ostream& out) {

@@ -32,5 +32,6 @@ int RunCli(const std::vector<std::string>& argv, const std::filesystem::path& ex
 int SetupShowCommand(CliContext& ctx);
 int RunCommand(CliContext& ctx);
 int BatchCommand(CliContext& ctx);
+int SniffCommand(CliContext& ctx);
 
 }  // namespace corv::cli

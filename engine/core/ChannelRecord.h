@@ -9,6 +9,12 @@ namespace corv {
 
 inline constexpr int kChannelCount = 3;
 
+// What the text loader does with a line whose column is there but holds no number.
+enum MissingValuesRule : uint8_t {
+    kSkipMissing = 0,   // the line gives no sample; later samples move earlier in time
+    kKeepTimeStep = 1,  // the line gives a sample holding the value before it, marked as a gap
+};
+
 struct ChannelRecord {
     std::string NameIn;
     std::string Caption;  // at most 18 characters
@@ -48,6 +54,7 @@ struct ChannelRecord {
     double b1 = 0, b2 = 0, b3 = 0, b4 = 0, b5 = 0;
     uint8_t bSet = 0;
     uint8_t bApplyPolynom = 0;
+    uint8_t MissingValues = kSkipMissing;  // a MissingValuesRule
 };
 
 // Calls f(name, field) for every field in declared order; the field is one of
@@ -100,6 +107,7 @@ void ForEachField(Record& r, F&& f) {
     f("b5", r.b5);
     f("bSet", r.bSet);
     f("bApplyPolynom", r.bApplyPolynom);
+    f("MissingValues", r.MissingValues);
 }
 
 }  // namespace corv

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "core/BankMemory.h"
+#include "core/ChannelGaps.h"
 #include "core/ChannelRecord.h"
 #include "core/Checked.h"
 #include "core/MinMaxPyramid.h"
@@ -85,6 +86,13 @@ class ChannelStore {
     void SetRaw(int32_t i, uint16_t raw, int c);
     // The raw word of a value, ties to even; clears inRange when it had to be clipped.
     uint16_t ValueToRaw(int c, bool& inRange, double value) const;
+    // Whether common index i lies in a stretch that had no value in the file (see
+    // ChannelGaps); statistics, histograms and exports leave such samples out.
+    bool InGap(int32_t i, int c) const {
+        const int64_t p = int64_t{i} - Rec(c).CorrSmpDelay;
+        return p >= 0 && p <= INT32_MAX &&
+               Gaps[static_cast<size_t>(c)].Contains(static_cast<int32_t>(p));
+    }
     // The kind-dependent mapping used by the binary file reader.
     double RawValueByKind(double raw, int c) const;
     // Sets bSet from the coefficients and returns it.
@@ -119,6 +127,7 @@ class ChannelStore {
     std::array<ChannelRecord, kChannelCount> Channel{};
     std::array<bool, kChannelCount> ChannelPresent{true, true, true};
     std::array<std::string, kChannelCount> ChannelComment{" ", " ", " "};
+    std::array<ChannelGaps, kChannelCount> Gaps{};  // set by the loaders
     uint16_t BlockCount = 0;
     int32_t MaxSamples = 0;
     double TotalSpan = 0;

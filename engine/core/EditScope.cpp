@@ -35,15 +35,23 @@ class WordsSnapshot final : public UndoSnapshot {
     std::vector<uint16_t> m_words;
 };
 
+// The record goes with the channel's gap list: both describe its samples.
 class RecordSnapshot final : public UndoSnapshot {
   public:
-    RecordSnapshot(const ChannelStore& store, int c) : m_channel(c), m_record(store.Rec(c)) {}
-    void Swap(AppState& state) override { std::swap(state.store.Rec(m_channel), m_record); }
-    size_t Bytes() const override { return sizeof(ChannelRecord); }
+    RecordSnapshot(const ChannelStore& store, int c)
+        : m_channel(c), m_record(store.Rec(c)), m_gaps(store.Gaps[size_t(c)]) {}
+    void Swap(AppState& state) override {
+        std::swap(state.store.Rec(m_channel), m_record);
+        std::swap(state.store.Gaps[size_t(m_channel)], m_gaps);
+    }
+    size_t Bytes() const override {
+        return sizeof(ChannelRecord) + m_gaps.Ranges().size() * sizeof(GapRange);
+    }
 
   private:
     int m_channel;
     ChannelRecord m_record;
+    ChannelGaps m_gaps;
 };
 
 // The length of the time axis: insert raises it.

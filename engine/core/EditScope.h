@@ -33,7 +33,7 @@ class EditScope {
     // Every stored word of channel c, up to the larger of DataCnt and lastAfter (the last
     // index the command may leave): for insert, delete and resampling.
     EditScope& WholeChannel(int c, int64_t lastAfter = -1);
-    // The channel record of c (scaling, baseline, DataCnt, polynomial ...).
+    // The channel record of c (scaling, baseline, DataCnt, polynomial ...) and its gaps.
     EditScope& Record(int c);
     // Further state: capture is called before the command runs and returns its snapshot.
     EditScope& Extra(std::function<std::unique_ptr<UndoSnapshot>(AppState&)> capture, size_t bytes);

@@ -56,9 +56,12 @@ bool UndoHistory::RunEdit(AppState& state, UiPort& ui, const std::string& name,
     step.bytes = bytes;
 
     bool changed = false;
+    m_running = &step;
     try {
         changed = run();
+        m_running = nullptr;
     } catch (...) {
+        m_running = nullptr;
         // The command ends in the state it left; that state can still be undone.
         MarkWordsChanged(state, step.words);
         const auto channels = step.channels;
@@ -106,6 +109,7 @@ void UndoHistory::DropOldest() {
             saved = kUnreachable;
     }
     m_bytes -= oldest.bytes;
+    m_log.insert(m_log.end(), oldest.log.begin(), oldest.log.end());
     m_steps.erase(m_steps.begin());
     --m_next;
 }
@@ -138,10 +142,32 @@ UndoOutcome UndoHistory::Redo(AppState& state) {
 }
 
 void UndoHistory::Clear() {
+    for (size_t k = 0; k < m_next; ++k)
+        m_log.insert(m_log.end(), m_steps[k].log.begin(), m_steps[k].log.end());
+    std::sort(m_log.begin(), m_log.end());
     m_steps.clear();
     m_next = 0;
     m_bytes = 0;
     m_saved.fill(0);
+}
+
+void UndoHistory::Restart() {
+    Clear();
+    m_log.clear();
+}
+
+void UndoHistory::Log(std::string line) {
+    (m_running ? m_running->log : m_log).emplace_back(++m_logSeq, std::move(line));
+}
+
+std::vector<std::string> UndoHistory::LogLines() const {
+    std::vector<LogLine> all = m_log;
+    for (size_t k = 0; k < m_next; ++k)
+        all.insert(all.end(), m_steps[k].log.begin(), m_steps[k].log.end());
+    std::sort(all.begin(), all.end());
+    std::vector<std::string> lines;
+    for (auto& l : all) lines.push_back(std::move(l.second));
+    return lines;
 }
 
 void UndoHistory::MarkSaved(int channel) {

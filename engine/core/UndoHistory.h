@@ -10,6 +10,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/ChannelRecord.h"
@@ -49,8 +50,16 @@ class UndoHistory {
     UndoOutcome Undo(AppState& state);
     UndoOutcome Redo(AppState& state);
 
-    // Forgets every step: a new load replaces the data the steps refer to.
+    // Forgets every step; the log keeps the lines of the applied ones.
     void Clear();
+    // A new load: no steps and an empty processing log.
+    void Restart();
+
+    // The processing log: a line logged while a step runs belongs to that step, so undo
+    // hides it and redo shows it again; other lines (file writes) stand alone.
+    void Log(std::string line);
+    // The lines of the log as they stand, oldest first.
+    [[nodiscard]] std::vector<std::string> LogLines() const;
     // The channel's data as they are now are saved in a file: undoing or redoing back to
     // this point clears its ChannelModified.
     void MarkSaved(int channel);
@@ -61,8 +70,10 @@ class UndoHistory {
     [[nodiscard]] size_t StepCount() const { return m_steps.size(); }
 
   private:
+    using LogLine = std::pair<uint64_t, std::string>;  // sequence number, text
     struct Step {
         std::string name;
+        std::vector<LogLine> log;
         std::vector<std::unique_ptr<UndoSnapshot>> parts;
         std::vector<EditScope::BankRange> words;  // the bank words the step may change
         std::array<bool, kChannelCount> channels{};
@@ -78,7 +89,10 @@ class UndoHistory {
     static uint32_t RedrawFor(const AppState& state, const Step& step);
 
     std::vector<Step> m_steps;
-    size_t m_next = 0;  // steps before this index are applied
+    std::vector<LogLine> m_log;  // lines of no step, or of steps that can no longer be undone
+    uint64_t m_logSeq = 0;
+    Step* m_running = nullptr;  // the step whose command runs now
+    size_t m_next = 0;          // steps before this index are applied
     size_t m_bytes = 0;
     size_t m_budget = kDefaultBudget;
     // Per channel, the position whose state is saved in a file, or kUnreachable.

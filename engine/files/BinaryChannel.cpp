@@ -92,6 +92,7 @@ int64_t ChunkEnd(int64_t p, int64_t end) {
 }  // namespace
 
 int LoadBinaryChannel(AppState& state, UiPort& ui, int c) {
+    state.store.Gaps[static_cast<size_t>(c)].Clear();  // binary files have no missing values
     if (ShouldCreateEmpty(state, c)) return CreateEmptyChannel(state, ui, c);
     ChannelStore& store = state.store;
     ChannelRecord& r = store.Rec(c);

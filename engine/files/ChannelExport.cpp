@@ -142,7 +142,8 @@ bool ExportTextChannel(AppState& state, UiPort& ui, const fs::path& file, int c,
             text += dlmt;
             int32_t j = 0;
             int32_t err = 0;
-            if (!SampleAt(store, k, t, j)) continue;
+            // A sample that had no value in the file stays an empty field.
+            if (!SampleAt(store, k, t, j) || store.InGap(j, k)) continue;
             const double v = store.GetValue(j, k, err);
             if (err == 0) text += FormatShortest(v);
         }

@@ -32,7 +32,7 @@ void ResolveInputNames(AppState& state) {
 
 void ResetRunState(AppState& state) {
     state.ChannelModified.fill(false);
-    state.history.Clear();
+    state.history.Restart();
     state.settings.OutDlmt = '\t';
     for (auto& r : state.store.Channel) r.CorrSmpDelay = 0;
 }

@@ -30,23 +30,32 @@ CORV_FORCE_INLINE bool IsBlankOrControl(char c) {
 }
 
 // Separator-character mode: columns are counted by the delimiter alone; p ends at the
-// start of the wanted field, or the line has too few columns.
+// start of the wanted field, or the line has too few columns (k counts those found). A line
+// ending in the separator ends with an empty field.
 template <bool kPadded>
 CORV_FORCE_INLINE uint8_t FindSeparatedField(const char*& p, const char* e, int32_t column,
-                                             char delimiter) {
-    for (int32_t k = 1; k < column;) {
+                                             char delimiter, int32_t& k) {
+    for (k = 1; k < column;) {
         const char* q = FindByte<kPadded>(p, e, delimiter);
         if (q == e) {
             p = e;
-            break;
+            return kTooFewColumns;
         }
         ++k;
         p = q + 1;
     }
-    if (p == e) return kTooFewColumns;
+    if (p == e) return kNoValue;                        // empty last field
     if (p + 1 < e && *p == delimiter) return kNoValue;  // two delimiters in a row
     while (p < e && *p == ' ') ++p;
     return kParsedNumber;
+}
+
+// A TAB separator at the end of a line was trimmed with the blanks; the fields it ended are
+// there, only empty.
+uint8_t TrimmedEmptyField(const char* e, const char* end, int32_t missing, char delimiter) {
+    for (; e < end && missing > 0; ++e)
+        if (*e == delimiter) --missing;
+    return missing == 0 ? kNoValue : kTooFewColumns;
 }
 
 // Blank-separated mode: a TAB (with the blanks after it) or a run of blanks separates.
@@ -99,17 +108,21 @@ CORV_FORCE_INLINE uint8_t ParseColumn(std::string_view line, int32_t column, cha
                                       double& value) {
     value = 0;
     const char* p = line.data();
-    const char* e = p + line.size();
+    const char* const end = p + line.size();
+    const char* e = end;
     while (p < e && IsBlankOrControl(*p)) ++p;
     while (e > p && IsBlankOrControl(e[-1])) --e;
-    if (p == e) return kNoValue;
+    if (p == e) return kNoColumn;
     if (delimiter != ' ') {
-        const uint8_t found = FindSeparatedField<kPadded>(p, e, column, delimiter);
+        int32_t k = 1;
+        const uint8_t found = FindSeparatedField<kPadded>(p, e, column, delimiter, k);
+        if (found == kTooFewColumns && IsBlankOrControl(delimiter))
+            return TrimmedEmptyField(e, end, column - k, delimiter);
         if (found != kParsedNumber) return found;
     } else {
         FindBlankSeparatedField(p, e, column);
+        if (p >= e) return kNoColumn;
     }
-    if (p >= e) return kNoValue;
     return ConvertField<kPadded>(p, e, delimiter, value);
 }
 
@@ -127,12 +140,20 @@ CORV_FORCE_INLINE uint16_t ToRaw(double r) {
 class TextLoad {
   public:
     TextLoad(AppState& state, UiPort& ui, int c, ReadOnlyFile& file)
-        : m_store(state.store), m_ui(ui), m_c(c), m_rec(state.store.Rec(c)), m_lines(file) {}
+        : m_store(state.store),
+          m_ui(ui),
+          m_c(c),
+          m_rec(state.store.Rec(c)),
+          m_gaps(state.store.Gaps[static_cast<size_t>(c)]),
+          m_lines(file) {}
 
     // The automatic-scaling pass; false when the user gave up.
     bool FindRange();
-    // The storing pass; false when the user gave up. Sets the count of stored values.
+    // The storing pass; false when the user gave up. Sets the count of stored values and,
+    // with "Keep the time step", the channel's gaps.
     bool StoreValues(int32_t& n);
+    // The message about lines skipped for having no number in the column, if there were any.
+    void ReportSkippedLines() const;
 
   private:
     CORV_FORCE_INLINE uint8_t Parse(std::string_view line, double& v) const {
@@ -146,12 +167,27 @@ class TextLoad {
         return m_ui.Ask(kWrongColumnQuestion, Buttons::YesNo, BoxKind::Warning) == Answer::Yes;
     }
 
+    // Samples before the first number have no value before them: they get the first one.
+    void FillLeadingGap(uint16_t raw);
+    uint16_t RawOfZero() const;
+
+    // Lines skipped for having no number in the column.
+    struct SkippedLines {
+        int64_t count = 0;
+        int64_t firstLine = 0;  // counted from 1, header lines included
+        void Note(int64_t line) {
+            if (count++ == 0) firstLine = line;
+        }
+    };
+
     ChannelStore& m_store;
     UiPort& m_ui;
     int m_c;
     ChannelRecord& m_rec;
+    ChannelGaps& m_gaps;
     TextLineReader m_lines;
     bool m_asked = false;
+    SkippedLines m_skipped;
 };
 
 bool TextLoad::FindRange() {
@@ -195,35 +231,83 @@ bool TextLoad::StoreValues(int32_t& n) {
     const double gain = m_rec.UsrCoeffA;
     const double offset = m_rec.UsrCoeffB;
     const int32_t limit = std::clamp(m_store.MaxSamples, 0, ChannelStore::kCapacity);
+    const bool keepTimeStep = m_rec.MissingValues == kKeepTimeStep;
     n = 0;
     if (limit == 0) return true;
     m_lines.Skip(m_rec.HeaderText);
     uint16_t* block = nullptr;
+    uint16_t last = 0;  // the raw word stored last, repeated over a gap
     int32_t nextProgress = 0;
+    // Lines that gave no sample, for the line number of a skipped one.
+    const int64_t headerLines = std::max(m_rec.HeaderText, 0);
+    int64_t ignored = 0;
+    bool leading = true;  // no number yet
     bool gaveUp = false;
     m_lines.ForEachLine([&](std::string_view line) CORV_INLINE_LAMBDA {
         if (n == nextProgress) {
             m_ui.ProgressText(10, 450, std::to_string(n));
             nextProgress += kProgressStep;
         }
-        if (line.empty()) return true;
         double v;
-        const uint8_t result = Parse(line, v);
-        if (result != kParsedNumber) {
+        const uint8_t result = line.empty() ? uint8_t{kNoColumn} : Parse(line, v);
+        if (result == kParsedNumber) {
+            last = ToRaw((v * g + h) * gain + offset);
+            if (leading) {
+                leading = false;
+                FillLeadingGap(last);
+            }
+        } else if (result == kNoValue && keepTimeStep) {
+            m_gaps.Add(n);  // repeats the value before it
+        } else {
+            if (result == kNoValue) m_skipped.Note(headerLines + n + ignored + 1);
+            ++ignored;
             gaveUp = result == kTooFewColumns && !ContinueAfterMissingColumn();
             return !gaveUp;
         }
         const int32_t slot = n & ChannelStore::kBlockMask;
         if (slot == 0) block = m_store.BankWord(m_c, n);
-        if (block != nullptr) block[slot] = ToRaw((v * g + h) * gain + offset);
+        if (block != nullptr) block[slot] = last;
         return ++n < limit;
     });
+    if (leading) FillLeadingGap(RawOfZero());
     return !gaveUp;
+}
+
+void TextLoad::FillLeadingGap(uint16_t raw) {
+    if (m_gaps.Empty() || m_gaps.Ranges().front().first != 0) return;
+    for (int32_t p = 0; p <= m_gaps.Ranges().front().last; ++p)
+        if (uint16_t* w = m_store.BankWord(m_c, p)) *w = raw;
+}
+
+uint16_t TextLoad::RawOfZero() const {
+    bool inRange = true;
+    return m_store.ValueToRaw(m_c, inRange, 0.0);
+}
+
+void TextLoad::ReportSkippedLines() const {
+    if (m_skipped.count == 0) return;
+    const std::string& name = m_rec.Caption;
+    const size_t first = name.find_first_not_of(' ');
+    const std::string caption = first == std::string::npos
+                                    ? ""
+                                    : name.substr(first, name.find_last_not_of(' ') - first + 1);
+    m_ui.Message(" Channel " + std::to_string(m_c + 1) +
+                 (caption.empty() ? "" : " (" + caption + ")") + ": " +
+                 std::to_string(m_skipped.count) + (m_skipped.count == 1 ? " line" : " lines") +
+                 " without a number in column " + std::to_string(m_rec.ColumnValue) +
+                 " skipped, the first in line " + std::to_string(m_skipped.firstLine) +
+                 ". Every later sample moved earlier in time. To keep the time axis, choose "
+                 "\"Keep the time step\" under \"Missing values\" on the channel's page. ");
 }
 
 }  // namespace
 
 uint8_t ParseColumnValue(std::string_view line, int32_t column, char delimiter, double& value) {
+    const uint8_t result = ParseColumn<false>(line, column, delimiter, value);
+    return result == kNoColumn ? uint8_t{kNoValue} : result;
+}
+
+uint8_t ParseColumnField(std::string_view line, int32_t column, char delimiter, double& value) {
     return ParseColumn<false>(line, column, delimiter, value);
 }
 
@@ -243,6 +327,7 @@ void ScaleFromRange(ChannelRecord& r) {
 int LoadTextChannel(AppState& state, UiPort& ui, int c) {
     ChannelStore& store = state.store;
     ChannelRecord& rec = store.Rec(c);
+    store.Gaps[static_cast<size_t>(c)].Clear();
     if (ShouldCreateEmpty(state, c)) return CreateEmptyChannel(state, ui, c);
     bool& present = store.ChannelPresent[static_cast<size_t>(c)];
     if (!present) return 0;
@@ -265,6 +350,7 @@ int LoadTextChannel(AppState& state, UiPort& ui, int c) {
     ui.ProgressText(20, 40, " Text lines (" + rec.NameIn + "): " + std::to_string(n));
     f.Close();
     if (n >= store.MaxSamples) ui.Message(" Cannot load entire file. ");
+    load.ReportSkippedLines();
     // Computed in floating point: SampRate x n easily exceeds 32 bits.
     rec.EndTime = static_cast<double>(rec.SampRate) * (n - 1) + rec.StartTime;
     rec.DataCnt = Narrow<int32_t>(int64_t{rec.CorrSmpDelay} + n - 1);

@@ -26,6 +26,8 @@ class CurveMapping {
     CurveFigure Figure() const { return m_figure; }
     // Canvas pixels across the value axis (the canvas height, or width when downward).
     int ValueExtent() const { return m_h; }
+    // Whether time runs down the canvas (styles 6..9).
+    bool Downward() const { return m_downward; }
 
     // Pixel along the time axis of time t.
     int32_t TimeCoord(double t) const {

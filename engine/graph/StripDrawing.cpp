@@ -3,6 +3,7 @@
 #include "AppState.h"
 #include "graph/CurveDrawing.h"
 #include "graph/DisplayRange.h"
+#include "graph/GapBands.h"
 #include "graph/GraphSurfaces.h"
 #include "graph/GridLines.h"
 #include "graph/StripLayout.h"
@@ -65,6 +66,7 @@ void DrawStrip(Canvas& strip, const AppState& state, int c) {
     // The frame is drawn afresh too: the curve reaches into its columns, and pixels of an
     // earlier curve there would stay.
     ClearImage(strip);
+    DrawGapBands(strip, state, c, state.view.LeftBorder, state.view.RightBorder);
     DrawCurve(strip, state.store, c, StripCurveColour(state, c), strip.Width(), strip.Height(),
               state.view.LeftBorder, state.view.RightBorder, range.lo, range.hi);
     if (SubsidLinesOn(state, c)) DrawSubsidiaryLines(strip, state, c);
@@ -105,6 +107,7 @@ void DrawOverview(Canvas& overview, const AppState& state) {
     const int c = state.ActiveChannel;
     if (!state.store.ChannelPresent[static_cast<size_t>(c)]) return;
     const ValueRange range = DisplayRange(state.store, c);
+    DrawGapBands(overview, state, c, 0, state.store.TotalSpan);
     DrawCurve(overview, state.store, c, ColourOf(state, kColActiveCurve).value, overview.Width(),
               overview.Height(), 0, state.store.TotalSpan, range.lo, range.hi);
 }

@@ -54,8 +54,15 @@ std::string DateText(double t, char dateSep) {
     }
 }
 
+// Keys added after the format was settled are left out at their default, so that files
+// written with default settings stay as they always were.
+bool IsOmittedDefault(std::string_view key, const ChannelRecord& r) {
+    return key == "MissingValues" && r.MissingValues == kSkipMissing;
+}
+
 void WriteChannel(std::ostream& out, const ChannelRecord& r, int c, char dateSep) {
     ForEachChannelKey(r, [&](const char* key, const auto& value) {
+        if (IsOmittedDefault(key, r)) return;
         out << key << '\t' << c << '\t';
         WriteValue(out, value);
         if constexpr (std::is_same_v<std::decay_t<decltype(value)>, double>) {

@@ -53,6 +53,8 @@ void ForEachChannelKey(Record& r, F&& f) {
     f("Poly_K", r.a5);
     f("bSet", r.bSet);
     f("bApplyPolynom", r.bApplyPolynom);
+    // Written only when it differs from the default (see WriteChannel).
+    f("MissingValues", r.MissingValues);
 }
 
 // Calls f(key, field) for every global key, in file order; "Color", "NameOutFile" and

@@ -23,6 +23,7 @@
 #include "core/Times.h"
 #include "core/UiPort.h"
 #include "core/WidgetHooks.h"
+#include "files/ImportPreview.h"
 #include "settings/FormatFields.h"
 
 namespace corv {
@@ -126,6 +127,21 @@ void ChannelPage::BuildFormatGroup() {
                             QStringLiteral("\\")});
     SetBoxText(cboSeparator, QStringLiteral("TAB"));
     s.Place(cboSeparator, 286, 72, 60);
+
+    lblMissingValues =
+        MakeLabel(gboFormat, s, Name("lblMissingValues", c), QStringLiteral("Missing values"), 16,
+                  72, 100, QStringLiteral("Lines whose column is empty or holds text"));
+    cboMissingValues = new QComboBox(gboFormat);
+    cboMissingValues->setObjectName(Name("cboMissingValues", c));
+    cboMissingValues->addItems(
+        {QStringLiteral("Skip the line"), QStringLiteral("Keep the time step")});
+    cboMissingValues->setToolTip(
+        QStringLiteral("Keep the time step: such a line still takes its time step and repeats "
+                       "the value before it; the stretch is shown as a band"));
+    s.Place(cboMissingValues, 16, 96, 140);
+    btnPreview =
+        MakeButton(gboFormat, s, Name("btnPreview", c), QStringLiteral("Preview…"), 234, 96, 112,
+                   22, QStringLiteral("Show the file's first lines and pick the column"));
 }
 
 void ChannelPage::BuildScalingGroup() {
@@ -162,6 +178,9 @@ void ChannelPage::ConnectHandlers() {
         OnLeave(w, guarded(&ChannelPage::ValidateFormat));
     OnLeave(edtMin, guarded(&ChannelPage::edtMinExit));
     OnLeave(edtMax, guarded(&ChannelPage::edtMaxExit));
+    connect(cboMissingValues, &QComboBox::currentIndexChanged, this,
+            guarded(&ChannelPage::cboMissingValuesChange));
+    connect(btnPreview, &QPushButton::clicked, this, guarded(&ChannelPage::btnPreviewClick));
     for (QAbstractButton* b :
          {static_cast<QAbstractButton*>(rboBinary), static_cast<QAbstractButton*>(rboText),
           static_cast<QAbstractButton*>(chkReadHeader),
@@ -183,6 +202,7 @@ void ChannelPage::Fill() {
     edtMin->setText(ToQ(FormatShortest(r.LowRng)));
     edtMax->setText(ToQ(FormatShortest(r.HighRng)));
     chkAutoScale->setChecked(r.AutoScale == 'Y');
+    cboMissingValues->setCurrentIndex(r.MissingValues == kKeepTimeStep ? 1 : 0);
     UpdateFormatStates();
 }
 
@@ -225,6 +245,7 @@ void ChannelPage::Read() {
     r.LowRng = StrToFloat(ToStd(edtMin->text()));
     r.HighRng = StrToFloat(ToStd(edtMax->text()));
     r.AutoScale = chkAutoScale->isChecked() ? 'Y' : 'N';
+    cboMissingValuesChange();
 }
 
 void ChannelPage::ValidateFormat() {
@@ -258,6 +279,7 @@ void ChannelPage::UpdateFormatStates() {
     edtHeader->setEnabled(!binary);
     edtColumn->setEnabled(!binary);
     cboSeparator->setEnabled(!binary);
+    cboMissingValues->setEnabled(!binary);
 }
 
 void ChannelPage::edtFileNameChange() {
@@ -275,6 +297,26 @@ void ChannelPage::edtSampRateExit() {
     const auto rate = TryStrToInt(ToStd(edtSampRate->text()));
     Rec().SampRate = rate.value_or(8);
     if (!rate) m_ui.Message("Illegal value");
+}
+
+void ChannelPage::cboMissingValuesChange() {
+    Rec().MissingValues = cboMissingValues->currentIndex() == 1 ? kKeepTimeStep : kSkipMissing;
+}
+
+void ChannelPage::btnPreviewClick() {
+    const int column = ParseIntPrefix(ToStd(edtColumn->text())).value;
+    const auto choice = ShowImportPreview(ToPath(edtFileName->text()), column, m_ui, window());
+    if (!choice) return;
+    rboText->setChecked(true);
+    edtHeader->setText(QString::number(choice->headerLines));
+    edtColumn->setText(QString::number(choice->column));
+    SetBoxText(cboSeparator, ToQ(SeparatorText(choice->separator)));
+    UpdateFormatStates();
+    ValidateFormat();
+    if (!choice->caption.empty()) {
+        Rec().Caption = choice->caption;
+        emit captionChosen(ToQ(choice->caption));
+    }
 }
 
 void ChannelPage::dtpStartExit() {
@@ -317,6 +359,7 @@ void ChannelPage::CopyFormatFrom(const ChannelPage& src) {
     edtHeader->setText(src.edtHeader->text());
     edtColumn->setText(src.edtColumn->text());
     SetBoxText(cboSeparator, src.cboSeparator->currentText());
+    cboMissingValues->setCurrentIndex(src.cboMissingValues->currentIndex());
     UpdateFormatStates();
     ValidateFormat();
 }

@@ -46,6 +46,10 @@ class ChannelPage : public QWidget {
     void dtpStartExit();
     void edtMinExit();
     void edtMaxExit();
+    void cboMissingValuesChange();
+    // "Preview…": the file's first lines; the column picked there fills the format fields
+    // and the caption.
+    void btnPreviewClick();
 
     // The Copy buttons: this channel takes the setting from channel 0's page.
     void CopyNameFrom(const ChannelPage& src);
@@ -77,6 +81,13 @@ class ChannelPage : public QWidget {
     QLabel* lblMax;
     QLineEdit* edtMax;
     QCheckBox* chkAutoScale;
+    QLabel* lblMissingValues;
+    QComboBox* cboMissingValues;  // index 0 "Skip the line", 1 "Keep the time step"
+    QPushButton* btnPreview;
+
+  signals:
+    // The preview named the channel after its column; the dialog shows it on the tab.
+    void captionChosen(const QString& caption);
 
   private:
     ChannelRecord& Rec();

@@ -106,6 +106,8 @@ void MainDialog::BuildChannelPages() {
         auto* page = new ChannelPage(c, m_state, m_ui);
         m_pages[static_cast<size_t>(c)] = page;
         PageControl1->addTab(page, ToQ(m_state.store.Rec(c).Caption));
+        connect(page, &ChannelPage::captionChosen, this,
+                [this, c](const QString& caption) { PageControl1->setTabText(c + 1, caption); });
     }
     BuildCopyButtons(m_pages[0]);
 }

@@ -25,9 +25,9 @@ TEST(ParseColumnValue, SeparatorCharacterMode) {
     double v = -1;
     EXPECT_EQ(Number("1;2;3", 3, ';'), 3);
     EXPECT_EQ(Parse("1;2", 3, ';', v), kTooFewColumns);
-    EXPECT_EQ(Parse("1;", 2, ';', v), kTooFewColumns);  // the line ends at the separator
-    EXPECT_EQ(Parse("1;;3", 2, ';', v), kNoValue);      // empty field
-    EXPECT_EQ(Parse("1;2 ;3", 2, ';', v), kNoValue);    // blank inside the field
+    EXPECT_EQ(Parse("1;", 3, ';', v), kTooFewColumns);
+    EXPECT_EQ(Parse("1;;3", 2, ';', v), kNoValue);    // empty field
+    EXPECT_EQ(Parse("1;2 ;3", 2, ';', v), kNoValue);  // blank inside the field
     EXPECT_EQ(Number("1;   2;3", 2, ';'), 2);
     EXPECT_EQ(Number("  \t1.5;x  \r", 1, ';'), 1.5);  // trimmed line
     EXPECT_EQ(Parse("1;abc", 2, ';', v), kNoValue);
@@ -43,6 +43,24 @@ TEST(ParseColumnValue, SeparatorCharacterMode) {
     const std::string fits = std::string(254, '0') + "7";
     EXPECT_EQ(Number("x;" + fits, 2, ';'), 7);
     EXPECT_EQ(Parse("x;0" + fits, 2, ';', v), kNoValue);
+}
+
+TEST(ParseColumnValue, ALineEndingInTheSeparatorEndsWithAnEmptyField) {
+    double v = -1;
+    EXPECT_EQ(Parse("1;", 2, ';', v), kNoValue);
+    const std::string line = "05/01/2002;11:32:00;;;;";
+    for (int32_t column = 3; column <= 6; ++column)
+        EXPECT_EQ(Parse(line, column, ';', v), kNoValue) << column;
+    EXPECT_EQ(Parse(line, 7, ';', v), kTooFewColumns);
+    // Trailing TABs are trimmed with the blanks, yet they still end empty fields.
+    EXPECT_EQ(Parse("1\t2\t\t", 4, '\t', v), kNoValue);
+    EXPECT_EQ(Parse("1\t2\t\t", 5, '\t', v), kTooFewColumns);
+    EXPECT_EQ(Parse("1\t2 \r", 3, '\t', v), kTooFewColumns);
+    // Only a field that is there but empty or not a number is a missing value.
+    EXPECT_EQ(ParseColumnField(" \t ", 1, ';', v), kNoColumn);
+    EXPECT_EQ(ParseColumnField("1", 2, ' ', v), kNoColumn);
+    EXPECT_EQ(ParseColumnField("1 x", 2, ' ', v), kNoValue);
+    EXPECT_EQ(ParseColumnField("1;;", 2, ';', v), kNoValue);
 }
 
 TEST(ParseColumnValue, BlankSeparatedMode) {
@@ -163,6 +181,86 @@ TEST_F(TextImport, MissingColumnsAskOncePerLoad) {
     EXPECT_EQ(Load("1;2\n7\n"), 1);
     EXPECT_EQ(ui.Questions().size(), 1u);
     EXPECT_EQ(Rec().DataCnt, 77);
+}
+
+// A logger file with a header line, 5 s lines and missing values: empty fields inside and at
+// the end of lines, a field that is not a number and a blank line.
+const char* const kLoggerFile =
+    "date;time;depth;light\r\n"
+    "05/01/2002;11:31:50;;7\r\n"
+    "05/01/2002;11:31:55;10;7\r\n"
+    "05/01/2002;11:32:00;;;\r\n"
+    "05/01/2002;11:32:05;n/a;8\r\n"
+    "\r\n"
+    "05/01/2002;11:32:10;30;9\r\n"
+    "05/01/2002;11:32:15;40;\r\n"
+    "05/01/2002;11:32:20;;\r\n";
+
+TEST_F(TextImport, KeepTheTimeStepGivesEveryLineItsSampleAndRecordsTheGaps) {
+    Rec().InDelimiter = ';';
+    Rec().ColumnValue = 3;
+    Rec().HeaderText = 1;
+    Rec().CorrSmpDelay = 2;
+    Rec().MissingValues = kKeepTimeStep;
+    Rec().SampRate = 5000;
+    ASSERT_EQ(Load(kLoggerFile), 0);
+    EXPECT_TRUE(ui.Messages().empty());
+    // One sample per line with a field (the blank line has none), each at its line's time.
+    EXPECT_EQ(Rec().DataCnt, 2 + 7 - 1);
+    EXPECT_DOUBLE_EQ(Rec().EndTime, 5e6 + 6 * 5000);
+    std::vector<uint16_t> raw;
+    for (int32_t p = 0; p < 7; ++p) raw.push_back(Raw(p));
+    // Before the first number the first one is repeated, later the one before the gap.
+    EXPECT_EQ(raw, (std::vector<uint16_t>{10, 10, 10, 10, 30, 40, 40}));
+    const auto& gaps = state.store.Gaps[0];
+    ASSERT_EQ(gaps.Ranges().size(), 3u);
+    EXPECT_EQ(gaps.Ranges()[1].first, 2);
+    EXPECT_EQ(gaps.Ranges()[1].last, 3);
+    EXPECT_EQ(gaps.Count(), 4);
+    EXPECT_TRUE(state.store.InGap(2, 0));  // common index = CorrSmpDelay + position
+    EXPECT_FALSE(state.store.InGap(3, 0));
+    EXPECT_TRUE(state.store.InGap(5, 0));
+    EXPECT_FALSE(state.store.InGap(6, 0));
+    EXPECT_TRUE(state.store.InGap(8, 0));
+    EXPECT_FALSE(state.store.InGap(9, 0));
+    EXPECT_EQ(gaps.Within(3, 5).size(), 1u);
+
+    // The light column: its empty last fields are missing values, not missing columns.
+    Rec().ColumnValue = 4;
+    ASSERT_EQ(Load(kLoggerFile), 0);
+    EXPECT_TRUE(ui.Questions().empty());
+    EXPECT_EQ(Rec().DataCnt, 2 + 7 - 1);
+    EXPECT_EQ(state.store.Gaps[0].Count(), 3);
+
+    // A file without a number holds the raw word of 0 and is one gap.
+    Rec().ColumnValue = 3;
+    ASSERT_EQ(Load("date;time;depth\nx;;\n;;\n"), 0);
+    EXPECT_EQ(Raw(0), 0);
+    EXPECT_EQ(state.store.Gaps[0].Count(), 2);
+}
+
+TEST_F(TextImport, SkippedMissingValuesAreReportedOnce) {
+    Rec().InDelimiter = ';';
+    Rec().ColumnValue = 3;
+    Rec().HeaderText = 1;
+    Rec().Caption = " Depth            ";
+    ASSERT_EQ(Load(kLoggerFile), 0);
+    EXPECT_EQ(Rec().DataCnt, 2);
+    EXPECT_EQ(Raw(1), 30);
+    EXPECT_TRUE(state.store.Gaps[0].Empty());
+    EXPECT_EQ(ui.Messages(),
+              std::vector<std::string>{
+                  " Channel 1 (Depth): 4 lines without a number in column 3 skipped, the first in "
+                  "line 2. Every later sample moved earlier in time. To keep the time axis, choose "
+                  "\"Keep the time step\" under \"Missing values\" on the channel's page. "});
+
+    // Lines that lack the column or are blank are not missing values.
+    ui.Clear();
+    Rec().HeaderText = 0;
+    ui.QueueAnswer(Answer::Yes);
+    ASSERT_EQ(Load("1;2;3\n\nfree text\n4;5;6\n"), 0);
+    EXPECT_TRUE(ui.Messages().empty());
+    EXPECT_EQ(ui.Questions().size(), 1u);
 }
 
 TEST_F(TextImport, LinesAreCutAfter1024Characters) {

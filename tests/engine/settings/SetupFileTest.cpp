@@ -94,6 +94,7 @@ TEST(SetupFile, NonDefaultValuesSurviveARoundTrip) {
     r.b5 = -9.87654321012345e-7;
     r.bSet = 1;
     r.bApplyPolynom = 1;
+    r.MissingValues = kKeepTimeStep;
     Settings& s = saved->settings;
     s.ColourTable[3].value = 0x80000005;  // a system colour, negative as a signed number
     s.StartCoordLon = -12.5;
@@ -121,6 +122,10 @@ TEST(SetupFile, NonDefaultValuesSurviveARoundTrip) {
     // The settings outside the records: the whole text must come back.
     EXPECT_EQ(loaded->settings.ColourTable[3].value, 0x80000005u);
     EXPECT_EQ(SetupText(*loaded), SetupText(*saved));
+    // The rule for missing values is written for the channel that differs from the default.
+    EXPECT_NE(SetupText(*saved).find("\r\nbApplyPolynom\t1\t1\r\nMissingValues\t1\t1\r\n"),
+              std::string::npos);
+    EXPECT_EQ(SetupText(*saved).find("MissingValues\t0"), std::string::npos);
 }
 
 // A file holding the header lines and the given key lines.
