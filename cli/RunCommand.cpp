@@ -1,4 +1,5 @@
 // corvandell-cli run: read a setup file, press Start, run a script of verbs, print JSON Lines.
+#include <algorithm>
 #include <fstream>
 #include <iostream>
 #include <memory>
@@ -110,6 +111,8 @@ const char* OutcomeName(StartOutcome o) {
             return "prepare-failed";
         case StartOutcome::LoadFailed:
             return "load-failed";
+        case StartOutcome::Cancelled:
+            return "cancelled";
     }
     return "?";
 }
@@ -126,6 +129,16 @@ int RunCommand(CliContext& ctx) {
     RecordingUiPort ui;
     ui.SetDefaultAnswer(opt.defaultAnswer);
     ui.SetListener([&](const UiEvent& e) { PrintUiEvent(ctx.out, e); });
+    // Long work shows a line on stderr at every tenth of the way.
+    int lastTenth = -1;
+    ui.SetProgressListener([&](const std::string& title, int64_t done, int64_t total) {
+        const int tenth =
+            total > 0 ? static_cast<int>(std::min<int64_t>(done * 10 / total, 10)) : 0;
+        if (done == 0) lastTenth = -1;
+        if (tenth == lastTenth) return;
+        lastTenth = tenth;
+        ctx.err << "corvandell-cli: " << title << ": " << tenth * 10 << "%\n";
+    });
     ScriptContext sc{*state, ui, ctx.out, ctx.outputDir};
     try {
         SetDefaults(*state, ctx.executable);

@@ -11,8 +11,9 @@ namespace corv::demo {
 inline constexpr const char* kBeakText = "beak.txt";
 inline constexpr const char* kDepthText = "depth.txt";
 inline constexpr const char* kBeakBinary = "beak.bin";
-// Channel 3 names a file that does not exist, so it takes no part in a run.
-inline constexpr const char* kAbsentChannel = "channel3-absent.txt";
+// Channel 3 names no file (the dialog's empty default), so it takes no part in a run and
+// Start does not ask about it.
+inline constexpr const char* kAbsentChannel = "c:\\";
 inline constexpr int32_t kSampleMs = 100;
 
 // The start of the recording: 14 June 2026 06:00:00.

@@ -129,6 +129,23 @@ void RecordingUiPort::SetBusy(bool busy) {
     m_busyDepth += busy ? 1 : -1;
 }
 
+void RecordingUiPort::BeginProgress(const std::string& title, int64_t total) {
+    m_progressTitles.push_back(title);
+    m_progressTotal = total;
+    ++m_progressDepth;
+    if (m_progressListener) m_progressListener(title, 0, total);
+}
+
+bool RecordingUiPort::Progress(int64_t done) {
+    if (m_progressListener && !m_progressTitles.empty())
+        m_progressListener(m_progressTitles.back(), done, m_progressTotal);
+    return m_cancelAt < 0 || done < m_cancelAt;
+}
+
+void RecordingUiPort::EndProgress() {
+    if (m_progressDepth > 0) --m_progressDepth;
+}
+
 void RecordingUiPort::ProgressText(int x, int y, const std::string& text) {
     if (m_recordProgress)
         Record({UiEvent::Kind::Progress, std::to_string(x) + "," + std::to_string(y) + ":" + text,

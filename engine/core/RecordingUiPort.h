@@ -56,6 +56,19 @@ class RecordingUiPort : public UiPort {
     // Progress texts are frequent; record them only when asked.
     void RecordProgress(bool on) { m_recordProgress = on; }
 
+    // Long work: the titles begun so far, and a scripted cancel once `done` reaches the
+    // given amount (the user's Cancel button).
+    void BeginProgress(const std::string& title, int64_t total) override;
+    bool Progress(int64_t done) override;
+    void EndProgress() override;
+    const std::vector<std::string>& ProgressTitles() const { return m_progressTitles; }
+    void CancelProgressAt(int64_t done) { m_cancelAt = done; }
+    bool ProgressOpen() const { return m_progressDepth > 0; }
+    // Called with the title, the amount done and the total (the CLI prints a line).
+    void SetProgressListener(std::function<void(const std::string&, int64_t, int64_t)> f) {
+        m_progressListener = std::move(f);
+    }
+
     static const char* AnswerName(Answer a);
     static std::optional<Answer> AnswerFromName(const std::string& name);
 
@@ -70,6 +83,11 @@ class RecordingUiPort : public UiPort {
     std::vector<UiEvent> m_events;
     int m_busyDepth = 0;
     bool m_recordProgress = false;
+    std::vector<std::string> m_progressTitles;
+    std::function<void(const std::string&, int64_t, int64_t)> m_progressListener;
+    int64_t m_cancelAt = -1;
+    int64_t m_progressTotal = 0;
+    int m_progressDepth = 0;
 };
 
 }  // namespace corv

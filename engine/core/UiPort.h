@@ -2,6 +2,7 @@
 // The engine's only way to talk to the user. The GUI implements it with Qt dialogs; tests
 // and the CLI implement it with recorded messages and scripted answers.
 
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -50,6 +51,16 @@ class UiPort {
     virtual void SetBusy(bool busy) = 0;
     // Progress text drawn at a pixel position of the main dialog.
     virtual void ProgressText(int x, int y, const std::string& text) = 0;
+
+    // Long work (loads, exports, whole-channel commands): BeginProgress names it and its
+    // amount (in any unit), Progress reports the amount done and returns false once the
+    // user has asked to cancel, EndProgress closes the report. The work polls Progress,
+    // stops when it returns false and undoes what it began. Use ProgressScope
+    // (core/ProgressScope.h) rather than these calls. The defaults show nothing and never
+    // cancel.
+    virtual void BeginProgress(const std::string& /*title*/, int64_t /*total*/) {}
+    virtual bool Progress(int64_t /*done*/) { return true; }
+    virtual void EndProgress() {}
     // Ends the process at once (after the halt notice); never returns.
     [[noreturn]] virtual void Halt() = 0;
 };

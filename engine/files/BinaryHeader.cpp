@@ -25,6 +25,9 @@ constexpr size_t kHeaderLines = 10;
 constexpr size_t kNumberWidth = 23;
 // Own exports begin line 1 with the header length and a TAB before the marker.
 constexpr std::string_view kExportPrefix = "0720\t ";
+// Line 7, spare in the layout, carries the milliseconds of the start time that line 4
+// cannot hold, so an exported stretch loads back exactly in place.
+constexpr std::string_view kMillisecondsTag = "Milliseconds ";
 // Hand-edited headers may have longer lines; nothing beyond this is header.
 constexpr std::streamsize kHeaderReadLimit = 64 * 1024;
 
@@ -134,6 +137,13 @@ double FirstSampleTime(const ChannelRecord& r, double tStart) {
     return r.StartTime + static_cast<double>(std::max<int64_t>(first, 0)) * r.SampRate;
 }
 
+// The milliseconds of line 7, 0 when the line does not hold them (files from elsewhere).
+int32_t StartMilliseconds(std::string_view line) {
+    if (!line.starts_with(kMillisecondsTag)) return 0;
+    const auto ms = TryStrToInt(line.substr(kMillisecondsTag.size()));
+    return ms && *ms >= 0 && *ms < 1000 ? *ms : 0;
+}
+
 }  // namespace
 
 std::string PadLine70(std::string_view s) {
@@ -190,6 +200,7 @@ bool ReadBinaryHeader(AppState& state, const fs::path& file, int c) {
     if (!sampRate)
         throw IoError("Invalid numeric format in line 5 of the header of " + file.string());
     const HeaderDateTime start = ParseHeaderDateTime(lines[3]);
+    const int32_t milliseconds = StartMilliseconds(lines[6]);
 
     r.Caption = lines[1].substr(0, 18);
     r.CoeffB = (*coeffs)[0];
@@ -198,8 +209,9 @@ bool ReadBinaryHeader(AppState& state, const fs::path& file, int c) {
     // A date that is no calendar date would give a meaningless time: the start time
     // entered in the main dialog stays.
     if (!start.error)
-        r.StartTime =
-            PartsToTime(start.year, start.month, start.day, start.hour, start.minute, start.second);
+        r.StartTime = PartsToTime(start.year, start.month, start.day, start.hour, start.minute,
+                                  start.second) +
+                      milliseconds;
     r.SampRate = *sampRate;
     store.ChannelComment[static_cast<size_t>(c)] = JoinComment(lines[8], lines[9]);
     RangeFromScale(store, c);
@@ -219,8 +231,8 @@ bool WriteBinaryHeader(const AppState& state, const fs::path& file, int c, doubl
     const ChannelStore& store = state.store;
     const ChannelRecord& r = store.Rec(c);
     const char sep = state.settings.DateSep;
-    const std::string startText =
-        FormatHeaderDateTime(TimeToParts(FirstSampleTime(r, tStart)), sep);
+    const TimeParts startParts = TimeToParts(FirstSampleTime(r, tStart));
+    const std::string startText = FormatHeaderDateTime(startParts, sep);
     const std::string endText =
         tEnd > 0 ? FormatHeaderDateTime(TimeToParts(store.OriginTime + tEnd), sep) : startText;
     const std::string& comment = store.ChannelComment[static_cast<size_t>(c)];
@@ -232,7 +244,7 @@ bool WriteBinaryHeader(const AppState& state, const fs::path& file, int c, doubl
         startText,
         std::to_string(r.SampRate),
         endText,
-        std::string(),
+        std::string(kMillisecondsTag) + std::to_string(startParts.millisecond),
         std::string(),
         comment.substr(0, kLineWidth),
         comment.size() > kLineWidth ? comment.substr(kLineWidth) : std::string()};

@@ -9,6 +9,7 @@
 #include "AppState.h"
 #include "core/Checked.h"
 #include "core/NumberFormat.h"
+#include "core/ProgressScope.h"
 #include "core/Times.h"
 #include "core/UiPort.h"
 #include "files/BinaryChannel.h"
@@ -23,9 +24,9 @@ namespace {
 constexpr const char* kExportFailed = " Error. Cannot export to file.";
 constexpr size_t kFlushBytes = 1 << 20;
 
-bool Fail(UiPort& ui) {
+ExportOutcome Failed(UiPort& ui) {
     ui.Message(kExportFailed);
-    return false;
+    return {};
 }
 
 // The caption as a column title: trimmed, free of the field separator and line breaks.
@@ -95,11 +96,17 @@ bool Flush(std::ofstream& out, std::string& text) {
 
 bool ExportBinaryChannel(AppState& state, UiPort& ui, const fs::path& file, int c, double tStart,
                          double tEnd) {
+    return WriteBinaryExport(state, ui, file, c, tStart, tEnd).written;
+}
+
+ExportOutcome WriteBinaryExport(AppState& state, UiPort& ui, const fs::path& file, int c,
+                                double tStart, double tEnd) {
     ChannelStore& store = state.store;
     const ChannelRecord& r = store.Rec(c);
+    ExportOutcome outcome;
     if (r.bApplyPolynom != 0) {
         ui.ShowHelpFile(fs::path(state.folders.HelpFolder) / "cve05.rtf");
-        return false;
+        return outcome;
     }
     const bool toEnd = ReachesEnd(store, tEnd);
     tEnd = std::min(tEnd, store.TotalSpan);
@@ -109,17 +116,24 @@ bool ExportBinaryChannel(AppState& state, UiPort& ui, const fs::path& file, int 
     if (toEnd) last = std::min(CheckedAdd(last, 1), CheckedSub(r.DataCnt, r.CorrSmpDelay) + 1);
     char mode = 'O';
     if (r.ReadHeader == 'Y') {
-        if (!WriteBinaryHeader(state, file, c, tStart, tEnd)) return Fail(ui);
+        if (!WriteBinaryHeader(state, file, c, tStart, tEnd)) return Failed(ui);
         mode = 'A';
     }
-    if (!WriteBinaryBody(state, file, first, last, mode, c)) return Fail(ui);
+    if (!WriteBinaryBody(state, file, first, last, mode, c)) return Failed(ui);
     state.ChannelModified[static_cast<size_t>(c)] = false;
     state.history.MarkSaved(c);
-    return true;
+    outcome.written = true;
+    outcome.samples = std::max(int64_t{last} - first, int64_t{0});
+    return outcome;
 }
 
 bool ExportTextChannel(AppState& state, UiPort& ui, const fs::path& file, int c, int mode,
                        double tStart, double tEnd) {
+    return WriteTextExport(state, ui, file, c, mode, tStart, tEnd).written;
+}
+
+ExportOutcome WriteTextExport(AppState& state, UiPort& ui, const fs::path& file, int c, int mode,
+                              double tStart, double tEnd) {
     const ChannelStore& store = state.store;
     const char dlmt = state.settings.OutDlmt;
     const char dateSep = state.settings.DateSep;
@@ -128,14 +142,23 @@ bool ExportTextChannel(AppState& state, UiPort& ui, const fs::path& file, int c,
         if (mode == 1 ? store.ChannelPresent[static_cast<size_t>(k)] : k == c) columns.push_back(k);
 
     std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    if (!out) return Fail(ui);
+    if (!out) return Failed(ui);
     std::string text = std::string("Date") + dlmt + "Time";
     for (int k : columns) text += dlmt + ColumnTitle(store.Rec(k), k, dlmt);
     text += "\r\n";
 
     const int32_t step = store.Rec(c).SampRate;
     const RowRange rows = TextRows(store, c, mode, tStart, std::min(tEnd, store.TotalSpan));
+    ProgressScope progress(ui, "Exporting " + file.string(), rows.end - rows.first);
     for (int64_t i = rows.first; i < rows.end; ++i) {
+        if (!progress.Report(i - rows.first)) {
+            out.close();
+            std::error_code ec;
+            fs::remove(file, ec);
+            ExportOutcome cancelled;
+            cancelled.cancelled = true;
+            return cancelled;
+        }
         const int64_t t = i * step;
         AppendDateTime(text, store.OriginTime + static_cast<double>(t), dateSep, dlmt);
         for (int k : columns) {
@@ -148,11 +171,15 @@ bool ExportTextChannel(AppState& state, UiPort& ui, const fs::path& file, int c,
             if (err == 0) text += FormatShortest(v);
         }
         text += "\r\n";
-        if (text.size() >= kFlushBytes && !Flush(out, text)) return Fail(ui);
+        if (text.size() >= kFlushBytes && !Flush(out, text)) return Failed(ui);
     }
-    if (!Flush(out, text)) return Fail(ui);
+    if (!Flush(out, text)) return Failed(ui);
     out.close();
-    return out.fail() ? Fail(ui) : true;
+    if (out.fail()) return Failed(ui);
+    ExportOutcome outcome;
+    outcome.written = true;
+    outcome.samples = std::max<int64_t>(rows.end - rows.first, 0);
+    return outcome;
 }
 
 }  // namespace corv

@@ -62,6 +62,13 @@ bool ConfirmOverwrite(UiPort& ui, const ExportPlan& plan) {
     return true;
 }
 
+std::string DefaultExportName(const AppState& state) {
+    const int c = state.ActiveChannel;
+    const std::string& input = state.store.Rec(c).NameIn;
+    if (!FileExists(input)) return state.settings.NameOutFile[static_cast<size_t>(c)];
+    return ReplaceExtension(input, ".ex" + std::to_string(c + 1));
+}
+
 bool RunExport(AppState& state, UiPort& ui, const ExportRequest& request) {
     const int channel =
         request.format == ExportFormat::Binary && request.channel == kExportAllIntoOneFile
@@ -74,13 +81,19 @@ bool RunExport(AppState& state, UiPort& ui, const ExportRequest& request) {
     }
     const ExportPlan plan = PlanExport(state, request);
     if (!ConfirmOverwrite(ui, plan)) return false;
+    std::string report;
     for (const ExportJob& job : plan.jobs) {
         const fs::path file(job.file);
-        if (request.format == ExportFormat::Binary)
-            ExportBinaryChannel(state, ui, file, job.channel, plan.tStart, plan.tEnd);
-        else
-            ExportTextChannel(state, ui, file, job.channel, job.mode, plan.tStart, plan.tEnd);
+        const ExportOutcome done =
+            request.format == ExportFormat::Binary
+                ? WriteBinaryExport(state, ui, file, job.channel, plan.tStart, plan.tEnd)
+                : WriteTextExport(state, ui, file, job.channel, job.mode, plan.tStart, plan.tEnd);
+        if (done.cancelled) return true;  // the partial file is gone; nothing to report
+        if (!done.written) continue;      // its failure was shown
+        report += "\r\n" + std::to_string(done.samples) + " samples to " + job.file;
     }
+    // The user learns where the data went.
+    if (!report.empty()) ui.Message("Exported" + report);
     return true;
 }
 

@@ -50,8 +50,15 @@ struct ExportPlan {
 // as one is not answered OK, so that nothing is written.
 [[nodiscard]] bool ConfirmOverwrite(UiPort& ui, const ExportPlan& plan);
 
-// The dialog's OK: remembers the choices, plans, asks, and exports every file. Returns
-// false when the dialog should stay open (no file name, or an overwrite refused).
+// The name an export dialog offers: the active channel's input file with the extension
+// ".ex" followed by its channel number (1..3); the derived output name when the channel has
+// no input file (a channel created empty).
+[[nodiscard]] std::string DefaultExportName(const AppState& state);
+
+// The dialog's OK: remembers the choices, plans, asks, and exports every file, then says
+// where it wrote and how many samples ("Exported" and a line per file). A cancel in the
+// progress report ends the export without a word. Returns false when the dialog should
+// stay open (no file name, or an overwrite refused).
 bool RunExport(AppState& state, UiPort& ui, const ExportRequest& request);
 
 // The binary dialog offers only "active channel" (0) and "separate files" (1); these map

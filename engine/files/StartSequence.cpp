@@ -7,6 +7,7 @@
 #include "core/Times.h"
 #include "core/UiPort.h"
 #include "files/BinaryChannel.h"
+#include "files/InputChecks.h"
 #include "files/StartPreparation.h"
 #include "files/TextImport.h"
 
@@ -37,13 +38,16 @@ void ResetRunState(AppState& state) {
     for (auto& r : state.store.Channel) r.CorrSmpDelay = 0;
 }
 
+// The failure count of the loaders, or kLoadCancelled when the user cancelled one.
 int LoadChannels(AppState& state, UiPort& ui, const StartHooks& hooks) {
     int failures = 0;
     for (int c = 0; c < kChannelCount && failures == 0; ++c) {
         if (state.store.ChannelPresent[static_cast<size_t>(c)] && hooks.beforeLoad)
             hooks.beforeLoad(c);
-        failures += state.store.Rec(c).ColumnValue > 0 ? LoadTextChannel(state, ui, c)
-                                                       : LoadBinaryChannel(state, ui, c);
+        const int result = state.store.Rec(c).ColumnValue > 0 ? LoadTextChannel(state, ui, c)
+                                                              : LoadBinaryChannel(state, ui, c);
+        if (result == kLoadCancelled) return kLoadCancelled;
+        failures += result;
     }
     return failures;
 }
@@ -67,6 +71,7 @@ StartOutcome RunStart(AppState& state, UiPort& ui, const StartHooks& hooks) {
         ui.Message(" Invalid filename(s)", BoxKind::Error);
         return StartOutcome::NoChannel;
     }
+    if (!CheckInputFiles(state, ui)) return StartOutcome::PrepareFailed;
     ReadHeaders(state);
     if (!CheckStartTimes(state, ui)) return StartOutcome::PrepareFailed;
     ApplyDelays(state);
@@ -74,9 +79,11 @@ StartOutcome RunStart(AppState& state, UiPort& ui, const StartHooks& hooks) {
     for (auto& r : state.store.Channel) ScaleFromRange(r);
     DeriveOutputNames(state);
     const int failures = LoadChannels(state, ui, hooks);
-    // The loaders write the banks directly: the drawing's block extremes are built now.
+    // The loaders write the banks directly (also when cancelled or failed): the drawing's
+    // block extremes are built now.
     for (int c = 0; c < kChannelCount; ++c)
         state.store.MarkChanged(c, 0, int64_t{state.store.MaxSamples} - 1);
+    if (failures == kLoadCancelled) return StartOutcome::Cancelled;
     if (failures > 0) {
         ui.Message(" Error. Missing data files.");
         return StartOutcome::LoadFailed;

@@ -20,6 +20,7 @@ enum class StartOutcome {
     NoChannel,      // " Invalid filename(s)" was shown
     PrepareFailed,  // a header or start-time check failed (it showed its own message)
     LoadFailed,     // " Error. Missing data files." was shown
+    Cancelled,      // the user cancelled a load in its progress report; no window opens
 };
 
 StartOutcome RunStart(AppState& state, UiPort& ui, const StartHooks& hooks = {});

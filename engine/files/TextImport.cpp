@@ -8,6 +8,7 @@
 
 #include "AppState.h"
 #include "core/Checked.h"
+#include "core/ProgressScope.h"
 #include "core/UiPort.h"
 #include "files/ByteSearch.h"
 #include "files/EmptyChannel.h"
@@ -22,7 +23,10 @@ namespace corv {
 namespace {
 
 constexpr size_t kMaxField = 255;
-constexpr int32_t kProgressStep = 200;
+// Progress is reported every 4096 lines (the mask of the line count).
+constexpr int64_t kProgressLines = 4095;
+// How much of a line without a number the message quotes.
+constexpr size_t kMissTextLength = 60;
 constexpr const char* kWrongColumnQuestion = " Propably wrong column, header,.. . Continue anyway?";
 
 CORV_FORCE_INLINE bool IsBlankOrControl(char c) {
@@ -139,13 +143,16 @@ CORV_FORCE_INLINE uint16_t ToRaw(double r) {
 // One load: the file, its lines, and the once-per-call question about missing columns.
 class TextLoad {
   public:
-    TextLoad(AppState& state, UiPort& ui, int c, ReadOnlyFile& file)
+    TextLoad(AppState& state, UiPort& ui, int c, ReadOnlyFile& file, ProgressScope& progress,
+             int64_t fileBytes)
         : m_store(state.store),
           m_ui(ui),
           m_c(c),
           m_rec(state.store.Rec(c)),
           m_gaps(state.store.Gaps[static_cast<size_t>(c)]),
-          m_lines(file) {}
+          m_lines(file),
+          m_progress(progress),
+          m_fileBytes(fileBytes) {}
 
     // The automatic-scaling pass; false when the user gave up.
     bool FindRange();
@@ -154,6 +161,10 @@ class TextLoad {
     bool StoreValues(int32_t& n);
     // The message about lines skipped for having no number in the column, if there were any.
     void ReportSkippedLines() const;
+    // The first line (number counted from 1 in the file, and text) whose column held no
+    // number; number 0 when every line had one.
+    int64_t FirstMissLine() const { return m_missLine; }
+    const std::string& FirstMissText() const { return m_missText; }
 
   private:
     CORV_FORCE_INLINE uint8_t Parse(std::string_view line, double& v) const {
@@ -170,6 +181,8 @@ class TextLoad {
     // Samples before the first number have no value before them: they get the first one.
     void FillLeadingGap(uint16_t raw);
     uint16_t RawOfZero() const;
+    // Reports the bytes read so far, on top of the passes before; false once cancelled.
+    bool Report(int64_t bytes) { return m_progress.Report(m_passesDone + bytes); }
 
     // Lines skipped for having no number in the column.
     struct SkippedLines {
@@ -186,8 +199,13 @@ class TextLoad {
     ChannelRecord& m_rec;
     ChannelGaps& m_gaps;
     TextLineReader m_lines;
+    ProgressScope& m_progress;
+    int64_t m_fileBytes;
+    int64_t m_passesDone = 0;  // bytes of the passes already finished
     bool m_asked = false;
     SkippedLines m_skipped;
+    int64_t m_missLine = 0;
+    std::string m_missText;
 };
 
 bool TextLoad::FindRange() {
@@ -195,7 +213,14 @@ bool TextLoad::FindRange() {
     double low = 1e33;
     double high = -1e33;
     bool gaveUp = false;
+    int64_t bytes = 0;
+    uint32_t lines = 0;
     m_lines.ForEachLine([&](std::string_view line) CORV_INLINE_LAMBDA {
+        bytes += static_cast<int64_t>(line.size()) + 1;
+        if ((++lines & kProgressLines) == 0 && !Report(bytes)) {
+            gaveUp = true;
+            return false;
+        }
         if (line.empty()) return true;
         double v;
         const uint8_t result = Parse(line, v);
@@ -220,6 +245,7 @@ bool TextLoad::FindRange() {
     }
     ScaleFromRange(m_rec);
     m_rec.KindEqu = 'M';
+    m_passesDone = m_fileBytes;
     m_lines.Rewind();
     return true;
 }
@@ -237,19 +263,26 @@ bool TextLoad::StoreValues(int32_t& n) {
     m_lines.Skip(m_rec.HeaderText);
     uint16_t* block = nullptr;
     uint16_t last = 0;  // the raw word stored last, repeated over a gap
-    int32_t nextProgress = 0;
     // Lines that gave no sample, for the line number of a skipped one.
     const int64_t headerLines = std::max(m_rec.HeaderText, 0);
     int64_t ignored = 0;
     bool leading = true;  // no number yet
     bool gaveUp = false;
+    int64_t lineNo = headerLines;
+    int64_t bytes = 0;
     m_lines.ForEachLine([&](std::string_view line) CORV_INLINE_LAMBDA {
-        if (n == nextProgress) {
-            m_ui.ProgressText(10, 450, std::to_string(n));
-            nextProgress += kProgressStep;
+        ++lineNo;
+        bytes += static_cast<int64_t>(line.size()) + 1;
+        if ((lineNo & kProgressLines) == 0 && !Report(bytes)) {
+            gaveUp = true;
+            return false;
         }
         double v;
         const uint8_t result = line.empty() ? uint8_t{kNoColumn} : Parse(line, v);
+        if (result != kParsedNumber && m_missLine == 0 && !line.empty()) {
+            m_missLine = lineNo;
+            m_missText = std::string(line.substr(0, kMissTextLength));
+        }
         if (result == kParsedNumber) {
             last = ToRaw((v * g + h) * gain + offset);
             if (leading) {
@@ -302,6 +335,19 @@ void TextLoad::ReportSkippedLines() const {
 
 }  // namespace
 
+std::string NoSampleText(int c, const ChannelRecord& rec, int64_t missLine,
+                         const std::string& missText) {
+    std::string text = "Channel " + std::to_string(c + 1) + " (" + rec.Caption +
+                       "): no number in column " + std::to_string(rec.ColumnValue) + " of " +
+                       rec.NameIn;
+    if (missLine > 0)
+        text += "\r\nFirst line without one: line " + std::to_string(missLine) + ": " + missText;
+    else
+        text += "\r\nThe file has no lines after its " + std::to_string(rec.HeaderText) +
+                " header lines.";
+    return text;
+}
+
 uint8_t ParseColumnValue(std::string_view line, int32_t column, char delimiter, double& value) {
     const uint8_t result = ParseColumn<false>(line, column, delimiter, value);
     return result == kNoColumn ? uint8_t{kNoValue} : result;
@@ -343,14 +389,22 @@ int LoadTextChannel(AppState& state, UiPort& ui, int c) {
         present = false;
         return 1;
     }
-    TextLoad load(state, ui, c, f);
-    if (rec.AutoScale == 'Y' && !load.FindRange()) return 1;
+    std::error_code ec;
+    const auto size = static_cast<int64_t>(std::filesystem::file_size(file, ec));
+    const int64_t fileBytes = ec ? 0 : size;
+    const bool autoScale = rec.AutoScale == 'Y';
+    ProgressScope progress(ui, "Loading channel " + std::to_string(c + 1) + ": " + rec.NameIn,
+                           autoScale ? 2 * fileBytes : fileBytes);
+    TextLoad load(state, ui, c, f, progress, fileBytes);
+    if (autoScale && !load.FindRange()) return progress.Cancelled() ? kLoadCancelled : 1;
     int32_t n = 0;
-    if (!load.StoreValues(n)) return 1;
+    if (!load.StoreValues(n)) return progress.Cancelled() ? kLoadCancelled : 1;
+    // Start goes on, but an empty channel is never left unexplained.
+    if (n == 0) ui.Message(NoSampleText(c, rec, load.FirstMissLine(), load.FirstMissText()));
     ui.ProgressText(20, 40, " Text lines (" + rec.NameIn + "): " + std::to_string(n));
     f.Close();
     if (n >= store.MaxSamples) ui.Message(" Cannot load entire file. ");
-    load.ReportSkippedLines();
+    if (n > 0) load.ReportSkippedLines();  // an empty channel has its own message
     // Computed in floating point: SampRate x n easily exceeds 32 bits.
     rec.EndTime = static_cast<double>(rec.SampRate) * (n - 1) + rec.StartTime;
     rec.DataCnt = Narrow<int32_t>(int64_t{rec.CorrSmpDelay} + n - 1);

@@ -2,6 +2,7 @@
 // Loading a channel from one column of a text file, with optional automatic scaling.
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 namespace corv {
@@ -29,7 +30,16 @@ uint8_t ParseColumnField(std::string_view line, int32_t column, char delimiter, 
 // Derives CoeffA, CoeffB (and CoeffC = 0, Min, Max, yOffset = 0) from LowRng and HighRng.
 void ScaleFromRange(ChannelRecord& r);
 
-// Loads channel c from its text file; returns the failure count 0 or 1.
+// The message for a text channel that got no sample: the channel, its column and file, and
+// the first line whose column held no number (missLine 0: no line after the header).
+[[nodiscard]] std::string NoSampleText(int c, const ChannelRecord& rec, int64_t missLine,
+                                       const std::string& missText);
+
+// What a loader returns when the user cancelled it in its progress report.
+inline constexpr int kLoadCancelled = -1;
+
+// Loads channel c from its text file; returns the failure count 0 or 1, or kLoadCancelled. A
+// channel that gets no sample is loaded empty after NoSampleText.
 int LoadTextChannel(AppState& state, UiPort& ui, int c);
 
 }  // namespace corv

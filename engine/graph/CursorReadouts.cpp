@@ -1,27 +1,36 @@
 #include "graph/CursorReadouts.h"
 
+#include <cstdio>
+
 #include "AppState.h"
 #include "core/NumberFormat.h"
 #include "core/Times.h"
 
 namespace corv {
 
-namespace {
+bool ReadoutsShowMilliseconds(const AppState& state) {
+    const int32_t dt = state.store.Rec(state.ActiveChannel).SampRate;
+    return dt > 0 && dt < 1000;
+}
 
-// Date and time of day of an absolute time, as the rest of the program writes them.
-void DateAndTime(double t, char dateSep, std::string& date, std::string& time) {
+void ReadoutDateTime(double t, char dateSep, bool milliseconds, std::string& date,
+                     std::string& time) {
     const std::string text = FormatDateText(t, dateSep);
     const size_t blank = text.find(' ');
     date = text.substr(0, blank);
     time = blank == std::string::npos ? std::string() : text.substr(blank + 1);
+    if (milliseconds) {
+        char ms[8];
+        std::snprintf(ms, sizeof ms, ".%03u", unsigned{TimeToParts(t).millisecond});
+        time += ms;
+    }
 }
-
-}  // namespace
 
 CursorReadouts CursorReadoutTexts(const AppState& state) {
     CursorReadouts out;
     const ChannelStore& store = state.store;
     const int c = state.ActiveChannel;
+    out.caption = store.Rec(c).Caption;
     const ViewState& v = state.view;
     const IndexRange range = TimeRangeToIndexes(store, c, v.LeftCursor, v.RightCursor);
     int32_t err = 0;
@@ -32,8 +41,9 @@ CursorReadouts CursorReadoutTexts(const AppState& state) {
     out.leftValue = FormatFixed(left, 7, 4);
     out.rightValue = FormatFixed(right, 7, 4);
     const char sep = state.settings.DateSep;
-    DateAndTime(store.OriginTime + v.LeftCursor, sep, out.leftDate, out.leftTime);
-    DateAndTime(store.OriginTime + v.RightCursor, sep, out.rightDate, out.rightTime);
+    const bool ms = ReadoutsShowMilliseconds(state);
+    ReadoutDateTime(store.OriginTime + v.LeftCursor, sep, ms, out.leftDate, out.leftTime);
+    ReadoutDateTime(store.OriginTime + v.RightCursor, sep, ms, out.rightDate, out.rightTime);
     return out;
 }
 

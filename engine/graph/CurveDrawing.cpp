@@ -487,11 +487,15 @@ void DrawCurveImpl(Canvas& canvas, const ChannelStore& store, int c, Colour colo
     if (!m.Valid() || r.SampRate <= 0) return;
     const double dt = r.SampRate;
     int32_t err = 0;
-    const double v0 = store.GetValue(IndexOf(RoundHalfEven(left / dt)), c, err);
+    // A window that begins before the recording starts its curve at the first sample, so
+    // the samples inside the window are drawn whatever the borders.
+    const bool beforeStart = left < 0;
+    const int32_t startIndex = beforeStart ? 0 : IndexOf(RoundHalfEven(left / dt));
+    const double v0 = store.GetValue(startIndex, c, err);
     if (err == -2) return;
-    m.MoveTo(canvas, 0, m.StartCoord(v0));
+    m.MoveTo(canvas, beforeStart ? m.TimeCoord(0.0) : 0, m.StartCoord(v0));
     SetCurvePen(canvas, colour);
-    const int32_t first = IndexOf(std::trunc(left / dt));
+    const int32_t first = beforeStart ? 0 : IndexOf(std::trunc(left / dt));
     const int32_t last = IndexOf(std::trunc(right / dt)) + 1;
     DrawPoints(canvas, m, store, c, first, last, dt, byColumn, right - left > kThinWindow);
 }

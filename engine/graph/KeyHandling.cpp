@@ -14,12 +14,12 @@ constexpr KeyModifiers kPlain{};
 constexpr KeyModifiers kShift{true, false, false};
 constexpr KeyModifiers kCtrl{false, true, false};
 
-constexpr std::array<KeyChord, 23> kMenuShortcuts = {{
+constexpr std::array<KeyChord, 25> kMenuShortcuts = {{
     {Key::F1, kPlain}, {Key::F2, kPlain}, {Key::F3, kPlain}, {Key::F4, kPlain},  {Key::F5, kPlain},
     {Key::F6, kPlain}, {Key::F8, kPlain}, {Key::F9, kPlain}, {Key::F10, kPlain}, {Key::F3, kShift},
     {Key::F3, kCtrl},  {Key::F6, kCtrl},  {Key::F10, kCtrl}, {Key::F10, kShift}, {Key::U, kCtrl},
     {Key::D, kCtrl},   {Key::M, kPlain},  {Key::N, kPlain},  {Key::D4, kPlain},  {Key::D5, kPlain},
-    {Key::S, kPlain},  {Key::Q, kPlain},  {Key::W, kPlain},
+    {Key::S, kPlain},  {Key::Q, kPlain},  {Key::W, kPlain},  {Key::F, kPlain},   {Key::C, kCtrl},
 }};
 
 KeyCommand ShiftRule(Key key) {

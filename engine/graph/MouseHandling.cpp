@@ -8,6 +8,7 @@
 #include "core/Checked.h"
 #include "core/NumberFormat.h"
 #include "core/Times.h"
+#include "graph/CursorReadouts.h"
 #include "graph/DisplayRange.h"
 #include "graph/RedrawFlags.h"
 #include "graph/XZoom.h"
@@ -225,10 +226,8 @@ void FillReadout(const AppState& state, const TimeValue& tv, MouseUpResult& out)
     out.mouseValue = FormatFixed(tv.value, 6, 4);
     const double t = static_cast<double>(Trunc(tv.time * state.settings.CommSampInterval)) +
                      state.store.OriginTime;
-    const std::string text = FormatDateText(t, state.settings.DateSep);
-    const size_t blank = text.find(' ');
-    out.mouseDate = text.substr(0, blank);
-    out.mouseTime = blank == std::string::npos ? std::string() : text.substr(blank + 1);
+    ReadoutDateTime(t, state.settings.DateSep, ReadoutsShowMilliseconds(state), out.mouseDate,
+                    out.mouseTime);
 }
 
 }  // namespace
@@ -272,6 +271,18 @@ MouseDownResult ImgMouseDn(AppState& state, const MouseEvent& press,
     return out;
 }
 
+uint32_t ImgMouseMove(AppState& state, const MouseEvent& move) {
+    const MouseDownState& down = state.mouseDown;
+    if (down.image == kNoImage || down.grabbedMark == kGrabNone) return 0;
+    // Below the drag distance the release will count as a click: nothing moves yet.
+    if (std::abs(move.x - down.x) + std::abs(move.y - down.y) < kClickLimit) return 0;
+    const TimeValue tv =
+        PixelToTimeValue(state, down.image, move.x, move.y, move.width, move.height);
+    if (!tv.hasTime) return 0;
+    RememberPositions(state.view);
+    return DragMark(state.view, down.grabbedMark, tv.time);
+}
+
 MouseUpResult ImgMouseUp(AppState& state, const MouseEvent& release,
                          std::span<const DimExtent> dims) {
     MouseUpResult out;
@@ -296,13 +307,14 @@ MouseUpResult ImgMouseUp(AppState& state, const MouseEvent& release,
         if (strip) FillReadout(state, tv, out);
     }
 
-    // The jobs above stay: they may have moved marks or changed the range of the strip's
-    // channel, which is the active one from now on.
+    // The strip's channel is the active one from now on. Everything that shows the active
+    // channel is drawn afresh at once, which also shows whatever the jobs above changed;
+    // their mark moves would undo the fresh marks.
     if (strip && image != state.ActiveChannel) {
         out.activeChanged = true;
         out.previousActive = state.ActiveChannel;
         state.ActiveChannel = image;
-        out.redraw |= kRedrawReadouts;
+        out.redraw = (out.redraw & ~kRedrawMarkMoves) | kRedrawAfterActiveChange;
     }
     return out;
 }

@@ -82,12 +82,18 @@ struct MouseUpResult {
     std::string mouseValue;     // edtMausY
     std::string mouseTime;      // edtMausTime
     std::string mouseDate;      // edtMausDate
-    // The pressed strip's channel became the active one; the caller moves the outline from
-    // previousActive's strip to the new one before running the redraw jobs.
+    // The pressed strip's channel became the active one; the redraw jobs draw everything
+    // that shows the active channel afresh, the outline included.
     bool activeChanged = false;
     int previousActive = -1;
     DimMove dimMove;
 };
+
+// A move with a button held after a press that grabbed a time mark: once the mouse has
+// gone the drag distance, the mark follows it (with the partner rule of the release), so
+// the user sees it move; the release then moves it to its final place. Returns the jobs
+// that move the mark (the previous place is remembered first, keeping NotXor balanced).
+uint32_t ImgMouseMove(AppState& state, const MouseEvent& move);
 
 // The release of a press on a channel strip or the overview strip.
 MouseUpResult ImgMouseUp(AppState& state, const MouseEvent& release,

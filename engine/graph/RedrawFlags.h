@@ -34,6 +34,15 @@ inline constexpr uint32_t kRedrawAfterBordersAndCursors =
     kRedrawAfterBorders | kRedrawMoveOverviewCursors | kRedrawReadouts;  // 68152
 inline constexpr uint32_t kRedrawAfterAnalysis = kRedrawAfterBordersAndCursors | kRedrawYScale;
 inline constexpr uint32_t kRedrawAfterZoomToCursors = kRedrawAfterBorders | kRedrawYScale;  // 824
+// Another strip became active: the overview, the curve colours, the outline, the read-outs
+// and the y-scale depend on the active channel and are drawn afresh.
+inline constexpr uint32_t kRedrawAfterActiveChange = kRedrawOverview | kRedrawOverviewMarks |
+                                                     kRedrawAllStrips | kRedrawAllStripMarks |
+                                                     kRedrawReadouts | kRedrawYScale;
+// Jobs that move marks by drawing them twice; after a fresh drawing they would remove them.
+inline constexpr uint32_t kRedrawMarkMoves = kRedrawMoveOverviewBorders | kRedrawMoveModeMarks |
+                                             kRedrawMoveOverviewCursors | kRedrawMoveMarks |
+                                             kRedrawActiveStrip | kRedrawActiveStripMarks;
 
 static_assert(kRedrawStripMarksScale == 324 && kRedrawAfterBorders == 568 &&
               kRedrawAfterCursors == 0x11000 && kRedrawAfterBordersAndCursors == 68152 &&

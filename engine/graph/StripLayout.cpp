@@ -1,5 +1,7 @@
 #include "graph/StripLayout.h"
 
+#include <algorithm>
+
 #include "AppState.h"
 #include "core/Checked.h"
 
@@ -10,6 +12,17 @@ namespace {
 constexpr double kStripAreaTop = 0.15;
 constexpr double kStripAreaHeight = 0.6;
 constexpr double kStripGap = 0.005;
+// The y-scale column: a tenth of the width, within what its labels need.
+constexpr int kMinScaleWidth = 72;
+constexpr int kMaxScaleWidth = 160;
+constexpr int kResultsMinHeight = 60;
+
+void PlaceReadouts(GraphLayout& g) {
+    g.readoutLeft = {g.X(0.04), g.X(0.16), g.X(0.72)};
+    g.readoutTop = g.Y(0.83);
+    g.readoutWidth = g.X(0.08);
+    g.results = {g.X(0.3), g.Y(0.82), g.X(0.7), g.Y(0.9)};
+}
 
 }  // namespace
 
@@ -33,6 +46,31 @@ GraphLayout ScreenLayout(int width, int height) {
         g.strips[static_cast<size_t>(c)] = {2, 0, stripRight, 0};
         g.scales[static_cast<size_t>(c)] = {stripRight + 2, 0, g.X(0.9) - 2, 0};
     }
+    PlaceReadouts(g);
+    return g;
+}
+
+GraphLayout ClientLayout(int width, int height) {
+    GraphLayout g = ScreenLayout(width, height);
+    const int scaleWidth = std::clamp(g.X(0.1), kMinScaleWidth, kMaxScaleWidth);
+    const int stripRight = std::max(width - scaleWidth - 2, 4);
+    for (PixelRect* r : {&g.overview, &g.overviewTimeScale, &g.mainTimeScale})
+        r->right = stripRight;
+    for (size_t c = 0; c < kChannelCount; ++c) {
+        g.strips[c].right = stripRight;
+        g.scales[c].left = stripRight + 2;
+        g.scales[c].right = std::max(width - 2, stripRight + 3);
+    }
+    // Small windows: the titles of the read-outs need their row below the time scale, and
+    // every edit keeps its height; the right column ends inside the window.
+    const int below = g.mainTimeScale.bottom;
+    g.readoutTop = std::max(g.readoutTop, below + kReadoutTitleHeight + 2);
+    g.readoutWidth = std::max(g.readoutWidth, 90);
+    g.readoutLeft[2] = std::min(g.readoutLeft[2], width - g.readoutWidth - 2);
+    g.results.top = std::max(g.results.top, below + 4);
+    g.results.bottom = std::max(g.results.bottom, g.results.top + kResultsMinHeight);
+    g.results.left = std::max(g.results.left, g.readoutLeft[1] + g.readoutWidth + 8);
+    g.results.right = std::min(g.results.right, g.readoutLeft[2] - 8);
     return g;
 }
 

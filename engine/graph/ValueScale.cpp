@@ -1,6 +1,7 @@
 #include "graph/ValueScale.h"
 
 #include <cmath>
+#include <string>
 
 #include "core/ChannelStore.h"
 #include "core/NumberFormat.h"
@@ -34,6 +35,24 @@ void ForEachTick(double lo, double hi, double step, int stride, F&& f) {
     }
 }
 
+// The decimals that show every multiple of step exactly, at least one: neighbouring
+// labels then always differ.
+int StepDecimals(double step) {
+    int d = 1;
+    double scaled = step * 10;
+    while (d < 12 && std::fabs(scaled - std::round(scaled)) > 1e-6 * scaled) {
+        ++d;
+        scaled *= 10;
+    }
+    return d;
+}
+
+// A tick label; a tick at zero (within rounding) reads 0, never -0.
+std::string TickLabel(double v, double step, int decimals) {
+    if (std::fabs(v) < step * 1e-6) v = 0;
+    return FormatWidthDec(v, 5, decimals);
+}
+
 int Pixel(double v) {
     return Round<int32_t>(v);
 }
@@ -43,12 +62,13 @@ void LabelledTicks(Canvas& canvas, double lo, double hi, double length, bool low
     const double step = TickStep(length, hi, lo);
     const double scale = length / (hi - lo);
     const int half = canvas.TextHeight("1") / 2;
+    const int decimals = StepDecimals(step);
     ForEachTick(lo, hi, step, 1, [&](int k, double v) {
         const int off = Pixel((v - lo) * scale);
         const int y = (lowAtTop ? off : static_cast<int>(length) - off) + yShift;
         canvas.MoveTo(tickX, y);
         canvas.LineTo(tickX + 3, y);
-        if (k % 2 == 1) canvas.TextOut(textX, y - half, FormatWidthDec(v, 5, 1));
+        if (k % 2 == 1) canvas.TextOut(textX, y - half, TickLabel(v, step, decimals));
     });
 }
 

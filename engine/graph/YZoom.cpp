@@ -1,5 +1,9 @@
 #include "graph/YZoom.h"
 
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
 #include "AppState.h"
 #include "core/Convert.h"
 #include "core/NumberFormat.h"
@@ -36,13 +40,43 @@ uint32_t NumericalYZoom(AppState& state, UiPort& ui) {
     ChannelRecord& r = state.store.Rec(state.ActiveChannel);
     std::string text = FormatShortest(r.Min - r.yOffset);
     if (!ui.InputQuery("Input", " New y-min value:", text)) return 0;
-    const double lo = StrToFloat(text);
+    double lo = StrToFloat(text);
     text = FormatShortest(r.Max - r.yOffset);
     if (ui.InputQuery("Input", " New y-max value:", text)) {
-        const double hi = StrToFloat(text);
+        double hi = StrToFloat(text);
+        // Ends typed the wrong way round mean the same range; equal ends would leave no
+        // axis to draw on.
+        if (lo > hi) std::swap(lo, hi);
+        if (lo == hi) {
+            ui.Message(" y-min and y-max must differ.", BoxKind::Error);
+            return 0;
+        }
         r.Max = hi + r.yOffset;
         r.Min = lo + r.yOffset;
     }
+    return kRedrawStripMarksScale;
+}
+
+uint32_t FitToData(AppState& state) {
+    const int c = state.ActiveChannel;
+    ChannelRecord& r = state.store.Rec(c);
+    if (r.SampRate <= 0) return 0;
+    const ViewState& v = state.view;
+    const double dt = r.SampRate;
+    const double first = std::max(0.0, std::trunc(v.LeftBorder / dt));
+    const double last = std::min(std::trunc(v.RightBorder / dt), static_cast<double>(r.DataCnt));
+    double low = INFINITY;
+    double high = -INFINITY;
+    for (double i = first; i <= last; ++i) {
+        int32_t err = 0;
+        const double value = state.store.GetValue(static_cast<int32_t>(i), c, err);
+        if (err != 0) continue;
+        low = std::min(low, value);
+        high = std::max(high, value);
+    }
+    if (!(low < high)) return 0;  // no samples, or a flat stretch: keep the range
+    r.Min = low + r.yOffset;
+    r.Max = high + r.yOffset;
     return kRedrawStripMarksScale;
 }
 

@@ -21,7 +21,12 @@ uint32_t YShiftChannel(AppState& state, int c, int a, int b);
 
 // "&Numerical ...": asks the new low and high ends (baseline-relative). Confirming the first
 // box redraws even when the second is cancelled; the ends change only when both are given.
+// Ends given high first are swapped; equal ends are refused with a message.
 uint32_t NumericalYZoom(AppState& state, UiPort& ui);
+
+// "Fit to data": the active channel's range becomes the smallest and largest value of its
+// samples in the visible window. A window without samples or with one value keeps it.
+uint32_t FitToData(AppState& state);
 
 // A press at row y of the y-scale image (of the given height) of channel c: the range
 // moves by its size times the press's distance from the middle, as a fraction of the height.

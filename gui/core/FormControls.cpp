@@ -5,14 +5,45 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 
 #include "core/FormScale.h"
 
 namespace corv {
 
+namespace {
+
+// The room the window frame and title take around the client area.
+constexpr int kFrameAllowance = 40;
+
+void FitIntoArea(QWidget* w, const QSize& area) {
+    const QSize room(area.width() - 8, area.height() - kFrameAllowance);
+    const QSize size = w->size();
+    if (size.width() <= room.width() && size.height() <= room.height()) return;
+    auto* content = new QWidget;
+    content->setObjectName(QStringLiteral("scrolledContent"));
+    content->setFixedSize(size);
+    for (QWidget* child : w->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (!child->isWindow()) child->setParent(content);
+    for (QWidget* child : content->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        child->show();
+    auto* scroller = new QScrollArea(w);
+    scroller->setObjectName(QStringLiteral("scroller"));
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setWidget(content);
+    const QSize fitted = size.boundedTo(room);
+    w->setMinimumSize(0, 0);
+    w->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    w->setFixedSize(fitted);
+    scroller->setGeometry(0, 0, fitted.width(), fitted.height());
+}
+
+}  // namespace
+
 void CentreOnScreen(QWidget* w) {
     const QScreen* screen = w->screen() ? w->screen() : QGuiApplication::primaryScreen();
     if (screen == nullptr) return;
+    FitIntoArea(w, screen->availableGeometry().size());
     QRect r = w->frameGeometry();
     r.moveCenter(screen->availableGeometry().center());
     w->move(r.topLeft());

@@ -24,7 +24,9 @@ QPushButton* MakeButton(QWidget* parent, const FormScale& s, const QString& name
                         const QString& caption, int left, int top, int width, int height,
                         const QString& hint = {});
 
-// Moves a window to the middle of the screen it is on (the primary screen before it is shown).
+// Moves a window to the middle of the screen it is on (the primary screen before it is
+// shown). A window larger than the screen's free area is first made to fit it: its
+// controls move into a scrolling area (large fonts and 2x scaling make fixed forms large).
 void CentreOnScreen(QWidget* w);
 
 // The height of an edit in the running font; rows of controls use it.

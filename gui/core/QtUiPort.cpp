@@ -4,6 +4,7 @@
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <algorithm>
 #include <cstdlib>
 
 #include "core/MessDialog.h"
@@ -97,27 +98,49 @@ class ArrowWhileAsking {
 
 }  // namespace
 
+QWidget* QtUiPort::Owner() {
+    // A box belongs to the window the user is working in, so it opens over that window
+    // and the keyboard returns there when it closes. Between two boxes of one command no
+    // window may be active: the last owner still shown serves; the main dialog is the
+    // fallback.
+    QWidget* owner = QApplication::activeModalWidget();
+    if (owner == nullptr) owner = QApplication::activeWindow();
+    if (owner == nullptr && m_lastOwner && m_lastOwner->isVisible()) owner = m_lastOwner;
+    if (owner == nullptr) owner = m_owner;
+    m_lastOwner = owner;
+    return owner;
+}
+
+QtUiPort::ReturnFocus::ReturnFocus(QWidget* owner) : m_owner(owner) {}
+
+QtUiPort::ReturnFocus::~ReturnFocus() {
+    if (m_owner && m_owner->isVisible()) m_owner->activateWindow();
+}
+
 void QtUiPort::Message(const std::string& text, BoxKind kind) {
     ArrowWhileAsking arrow(m_busyDepth > 0);
     // A plain message has the program's name as its title and no icon, like a note.
     const bool plain = kind == BoxKind::Information;
+    const ReturnFocus back(Owner());
     QMessageBox box(plain ? QMessageBox::NoIcon : IconOf(kind),
                     plain ? QApplication::applicationName() : TitleOf(kind), BoxText(text),
-                    QMessageBox::Ok, m_owner);
+                    QMessageBox::Ok, back.Owner());
     box.setTextFormat(Qt::PlainText);
     box.exec();
 }
 
 Answer QtUiPort::Ask(const std::string& text, Buttons buttons, BoxKind kind) {
     ArrowWhileAsking arrow(m_busyDepth > 0);
-    QMessageBox box(IconOf(kind), TitleOf(kind), BoxText(text), ButtonsOf(buttons), m_owner);
+    const ReturnFocus back(Owner());
+    QMessageBox box(IconOf(kind), TitleOf(kind), BoxText(text), ButtonsOf(buttons), back.Owner());
     box.setTextFormat(Qt::PlainText);
     return AnswerOf(box.exec(), buttons);
 }
 
 int QtUiPort::AskThree(const ThreeButtonQuestion& q) {
     ArrowWhileAsking arrow(m_busyDepth > 0);
-    TfrmMessDialog dlg(m_owner);
+    const ReturnFocus back(Owner());
+    TfrmMessDialog dlg(back.Owner());
     dlg.btnOK->setText(ToQ(q.okCaption));
     dlg.btnCancel->setText(ToQ(q.cancelCaption));
     if (!q.auxCaption.empty()) {
@@ -138,7 +161,8 @@ bool QtUiPort::InputQuery(const std::string& caption, const std::string& prompt,
                           std::string& value) {
     ArrowWhileAsking arrow(m_busyDepth > 0);
     bool ok = false;
-    const QString text = QInputDialog::getText(m_owner, ToQ(caption), BoxText(prompt),
+    const ReturnFocus back(Owner());
+    const QString text = QInputDialog::getText(back.Owner(), ToQ(caption), BoxText(prompt),
                                                QLineEdit::Normal, ToQ(value), &ok);
     if (ok) value = ToStd(text);
     return ok;
@@ -164,6 +188,47 @@ void QtUiPort::SetBusy(bool busy) {
 
 void QtUiPort::ProgressText(int x, int y, const std::string& text) {
     ShowProgressText(m_owner, x, y, ToQ(text));
+}
+
+namespace {
+
+constexpr int kProgressSteps = 1000;
+constexpr int kShowAfterMs = 500;
+
+}  // namespace
+
+void QtUiPort::BeginProgress(const std::string& title, int64_t total) {
+    if (m_progressDepth++ > 0) return;
+    m_progressTotal = std::max<int64_t>(total, 1);
+    auto* dialog =
+        new QProgressDialog(ToQ(title), QStringLiteral("Cancel"), 0, kProgressSteps, Owner());
+    dialog->setObjectName(QStringLiteral("dlgProgress"));
+    dialog->setWindowTitle(QApplication::applicationName());
+    dialog->setWindowModality(Qt::ApplicationModal);
+    dialog->setMinimumDuration(kShowAfterMs);
+    dialog->setAutoClose(false);
+    dialog->setAutoReset(false);
+    dialog->setValue(0);
+    m_progress = dialog;
+}
+
+bool QtUiPort::Progress(int64_t done) {
+    if (m_progress == nullptr) return true;
+    if (m_progressDepth == 1) {
+        const auto step = static_cast<int>(
+            std::clamp<int64_t>(done * kProgressSteps / m_progressTotal, 0, kProgressSteps - 1));
+        // The hourglass would hide that the Cancel button can be pressed.
+        ArrowWhileAsking arrow(m_busyDepth > 0 && m_progress->isVisible());
+        // Once shown, the modal dialog lets the window repaint and its Cancel be pressed
+        // within setValue; before, no event runs, so no other command can start.
+        m_progress->setValue(step);
+    }
+    return !m_progress->wasCanceled();
+}
+
+void QtUiPort::EndProgress() {
+    if (m_progressDepth == 0 || --m_progressDepth > 0) return;
+    delete m_progress.data();
 }
 
 void QtUiPort::Halt() {

@@ -1,5 +1,6 @@
 #include "files/ExportDialogs.h"
 
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -49,7 +50,10 @@ ExportDialog::ExportDialog(AppState& state, UiPort& ui, ExportFormat format, QWi
                        ChannelItems(format), 160, 8, 208, 86);
     lblfName =
         MakeLabel(this, s, QStringLiteral("lblfName"), QStringLiteral("Export file"), 8, 100, 120);
-    edtfName = MakeEdit(this, s, QStringLiteral("edtfName"), {}, 8, 122, 360);
+    edtfName = MakeEdit(this, s, QStringLiteral("edtfName"), {}, 8, 122, 280);
+    btnBrowse = MakeButton(this, s, QStringLiteral("btnBrowse"), QStringLiteral("&Browse ..."), 293,
+                           120, 75, 25);
+    connect(btnBrowse, &QPushButton::clicked, this, [this] { btnBrowseClick(); });
 
     btnOK = MakeButton(this, s, QStringLiteral("btnOK"), QStringLiteral("OK"), 48, 160, 75, 25);
     btnCancel = MakeButton(this, s, QStringLiteral("btnCancel"), QStringLiteral("Cancel"), 150, 160,
@@ -74,7 +78,18 @@ void ExportDialog::showEvent(QShowEvent* e) {
 
 void ExportDialog::FormActivate() {
     m_activated = true;
-    edtfName->setText(ToQ(m_state.settings.NameOutFile[0]));
+    edtfName->setText(ToQ(DefaultExportName(m_state)));
+}
+
+void ExportDialog::btnBrowseClick() {
+    QFileDialog chooser(this, QStringLiteral("Export file"), edtfName->text());
+    chooser.setObjectName(QStringLiteral("dlgBrowseExport"));
+    chooser.setAcceptMode(QFileDialog::AcceptSave);
+    // The program asks about overwriting itself, once for all the files of an export.
+    chooser.setOption(QFileDialog::DontConfirmOverwrite);
+    chooser.selectFile(edtfName->text());
+    if (chooser.exec() != QDialog::Accepted || chooser.selectedFiles().isEmpty()) return;
+    edtfName->setText(chooser.selectedFiles().front());
 }
 
 ExportRequest ExportDialog::Request() const {

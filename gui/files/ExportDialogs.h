@@ -27,11 +27,14 @@ class ExportDialog : public QDialog {
     // Exports as chosen and closes; stays open when the user refused to overwrite a file.
     void btnOKClick();
     void btnHelpClick();
+    // A file-save dialog on the typed name; its choice replaces the name.
+    void btnBrowseClick();
 
     RadioGroup* rgrSection;
     RadioGroup* rgrChannel;
     QLabel* lblfName;
     QLineEdit* edtfName;
+    QPushButton* btnBrowse;
     QPushButton* btnOK;
     QPushButton* btnCancel;
     QPushButton* btnHelp;

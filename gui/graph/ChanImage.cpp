@@ -2,6 +2,8 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWheelEvent>
+#include <cmath>
 
 namespace corv {
 
@@ -20,20 +22,29 @@ MouseButton ButtonOf(const QMouseEvent* e) {
 
 }  // namespace
 
-TChanImage::TChanImage(QWidget* parent, const QString& name, const QRect& geometry)
-    : QWidget(parent),
-      m_image(std::max(geometry.width(), 1), std::max(geometry.height(), 1), QImage::Format_RGB32),
-      m_canvas(m_image) {
+TChanImage::TChanImage(QWidget* parent, const QString& name, const QRect& geometry, double ratio)
+    : QWidget(parent), m_canvas(m_image) {
     setObjectName(name);
-    setGeometry(geometry);
-    m_image.fill(Qt::white);
     // The picture covers the whole widget; nothing under it needs painting.
     setAttribute(Qt::WA_OpaquePaintEvent);
+    Place(geometry, ratio);
+}
+
+void TChanImage::Place(const QRect& geometry, double ratio) {
+    m_ratio = ratio > 0 ? ratio : 1;
+    const auto device = [this](int n) {
+        return std::max(static_cast<int>(std::lround(n * m_ratio)), 1);
+    };
+    m_image = QImage(device(geometry.width()), device(geometry.height()), QImage::Format_RGB32);
+    m_image.fill(Qt::white);
+    m_canvas.SetScale(m_ratio);
+    setGeometry(geometry);
 }
 
 void TChanImage::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    p.drawImage(0, 0, m_image);
+    // At a device pixel ratio above 1 each picture pixel is one pixel of the screen.
+    p.drawImage(rect(), m_image);
 }
 
 void TChanImage::mousePressEvent(QMouseEvent* e) {
@@ -55,6 +66,26 @@ void TChanImage::mouseDoubleClickEvent(QMouseEvent* e) {
         OnDblClick(this);
     else
         QWidget::mouseDoubleClickEvent(e);
+}
+
+}  // namespace corv
+
+namespace corv {
+
+void TChanImage::mouseMoveEvent(QMouseEvent* e) {
+    if (!OnMouseMove) return QWidget::mouseMoveEvent(e);
+    const QPoint pos = e->position().toPoint();
+    OnMouseMove(this, e->buttons(), pos.x(), pos.y());
+}
+
+void TChanImage::wheelEvent(QWheelEvent* e) {
+    if (!OnWheel) return QWidget::wheelEvent(e);
+    // One notch is 120 eighths of a degree; touchpads send fractions.
+    const QPoint delta = e->angleDelta();
+    const int units = delta.y() != 0 ? delta.y() : delta.x();
+    const QPoint pos = e->position().toPoint();
+    OnWheel(this, pos.x(), pos.y(), units / 120.0, e->modifiers());
+    e->accept();
 }
 
 }  // namespace corv

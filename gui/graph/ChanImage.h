@@ -17,9 +17,20 @@ class TChanImage : public QWidget {
   public:
     using PressHandler = std::function<void(TChanImage*, MouseButton, int x, int y)>;
     using ClickHandler = std::function<void(TChanImage*)>;
+    // A move, with the buttons held (the image sees moves without a button too).
+    using MoveHandler = std::function<void(TChanImage*, Qt::MouseButtons, int x, int y)>;
+    // The wheel: notches turned (positive away from the user) at (x, y).
+    using WheelHandler =
+        std::function<void(TChanImage*, int x, int y, double notches, Qt::KeyboardModifiers)>;
 
-    // A white picture of the given size at `geometry` in `parent`.
-    TChanImage(QWidget* parent, const QString& name, const QRect& geometry);
+    // A white picture of the given size at `geometry` in `parent`, with `ratio` device
+    // pixels per window pixel, so that curves and text are drawn at the screen's own
+    // resolution.
+    TChanImage(QWidget* parent, const QString& name, const QRect& geometry, double ratio = 1);
+
+    // Moves the image to `geometry` with a new white picture of that size.
+    void Place(const QRect& geometry, double ratio);
+    double PixelRatio() const { return m_ratio; }
 
     Canvas& canvas() { return m_canvas; }
     QtCanvas& qtCanvas() { return m_canvas; }
@@ -28,16 +39,21 @@ class TChanImage : public QWidget {
     PressHandler OnMouseDown;
     PressHandler OnMouseUp;
     ClickHandler OnDblClick;
+    MoveHandler OnMouseMove;
+    WheelHandler OnWheel;
 
   protected:
     void paintEvent(QPaintEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
     void mouseDoubleClickEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void wheelEvent(QWheelEvent* e) override;
 
   private:
     QImage m_image;
     QtCanvas m_canvas;
+    double m_ratio = 1;
 };
 
 }  // namespace corv

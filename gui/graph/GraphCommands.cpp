@@ -50,6 +50,7 @@ void GraphWindow::WireMenus() {
     WireFileAndViewMenus();
     WireZoomAndBaselineMenus();
     WireOtherMenus();
+    WirePictureMenus();
     m_menus->ConnectHelp([this](GraphMenu menu) { ShowMenuHelp(menu); });
     m_menus->DisableUnconnected();
     // Commands on two channels need two.
@@ -111,6 +112,8 @@ void GraphWindow::WireZoomAndBaselineMenus() {
     m.Connect(QStringLiteral("mniZoomOut"), yShift(1, -1));
     m.Connect(QStringLiteral("mniShiftUp"), yShift(1, 1));
     m.Connect(QStringLiteral("mniShiftDown"), yShift(-1, -1));
+    m.Connect(QStringLiteral("mniFitToData"),
+              [this] { RunCommand([this] { return FitToData(m_state); }); });
 
     using BaselineOp = uint32_t (*)(AppState&, UiPort&, Canvas*);
     const auto baseline = [this](BaselineOp op) {
@@ -154,7 +157,7 @@ void GraphWindow::WireOtherMenus() {
 void GraphWindow::ChooseXZoom(XZoomItem item) {
     RunCommand([this, item] {
         const StepMarkerImages images{m_images->MainTimeScale(), m_images->OverviewTimeScale(),
-                                      m_layout.overview.Width()};
+                                      m_images->Overview().Width()};
         return ChooseXZoomItem(m_state, item, images, m_checks);
     });
     m_menus->ShowChecks(m_checks);

@@ -74,6 +74,11 @@ bool IsModifierKey(int k) {
 }  // namespace
 
 bool GraphWindow::eventFilter(QObject* watched, QEvent* e) {
+    // The client area changes with the window and with the panels around it.
+    if (watched == m_client && e->type() == QEvent::Resize) {
+        Relayout();
+        return false;
+    }
     const bool key = e->type() == QEvent::KeyPress || e->type() == QEvent::ShortcutOverride;
     if (!key || !watched->isWidgetType()) return false;
     auto* w = static_cast<QWidget*>(watched);
@@ -102,7 +107,7 @@ bool GraphWindow::FormKeyDown(int qtKey, Qt::KeyboardModifiers modifiers) {
     KeyResult r;
     RunGuarded(m_ui, [&] {
         const StepMarkerImages images{m_images->MainTimeScale(), m_images->OverviewTimeScale(),
-                                      m_layout.overview.Width()};
+                                      m_images->Overview().Width()};
         r = RunKeyCommand(m_state, command, images);
     });
     m_readouts->edtFoc->setFocus();
@@ -111,6 +116,11 @@ bool GraphWindow::FormKeyDown(int qtKey, Qt::KeyboardModifiers modifiers) {
 }
 
 void GraphWindow::ImgMouseDn(TChanImage* image, MouseButton button, int x, int y) {
+    // The middle button pans and leaves the marks to the other two.
+    if (button == MouseButton::Middle) {
+        m_panLastX = x;
+        return;
+    }
     const int index = ImageIndex(image);
     const TChanImage* active = m_images->StripImage(m_state.ActiveChannel);
     const MouseEvent press{
@@ -122,6 +132,10 @@ void GraphWindow::ImgMouseDn(TChanImage* image, MouseButton button, int x, int y
 }
 
 void GraphWindow::ImgMouseUp(TChanImage* image, MouseButton button, int x, int y) {
+    if (button == MouseButton::Middle) {
+        m_panLastX = -1;
+        return;
+    }
     const BusyGuard busy(m_ui);
     const TChanImage* active = m_images->StripImage(m_state.ActiveChannel);
     const MouseEvent release{ImageIndex(image),
@@ -134,8 +148,6 @@ void GraphWindow::ImgMouseUp(TChanImage* image, MouseButton button, int x, int y
     MouseUpResult r;
     RunGuarded(m_ui, [&] { r = corv::ImgMouseUp(m_state, release); });
     if (r.readoutShown) m_readouts->ShowMouseTexts(r.mouseValue, r.mouseTime, r.mouseDate);
-    if (r.activeChanged)
-        MoveStripOutline(m_state, *m_images, r.previousActive, m_state.ActiveChannel);
     Redraw(r.redraw);
 }
 

@@ -10,6 +10,7 @@ namespace corv {
 
 GraphMenus::GraphMenus(QMenuBar* bar) {
     BuildFile(bar);
+    BuildEdit(bar);
     BuildView(bar);
     BuildXZoom(bar);
     BuildYZoom(bar);
@@ -91,10 +92,16 @@ void GraphMenus::BuildFile(QMenuBar* bar) {
     QMenu* m = AddMenu(bar, "mniFile", "&File");
     AddItem(m, "mniSaveSettings", "&Save Settings ...");
     AddItem(m, "mniResultFile", "&Result file ...");
+    AddItem(m, "mniSavePicture", "Save &picture ...");
     AddItem(m, "mniExit", "&Exit");
     m->addSeparator();
     AddItem(m, "mniFileHelp", "&Help");
     m_helpItems.insert(QStringLiteral("mniFileHelp"), GraphMenu::File);
+}
+
+void GraphMenus::BuildEdit(QMenuBar* bar) {
+    QMenu* m = AddMenu(bar, "mniEdit", "&Edit");
+    AddItem(m, "mniCopyPicture", "Copy &picture", "Ctrl+C");
 }
 
 void GraphMenus::BuildView(QMenuBar* bar) {
@@ -141,6 +148,7 @@ void GraphMenus::BuildYZoom(QMenuBar* bar) {
     AddItem(m, "mniZoomOut", "Zoom &out (^PgDn)");
     AddItem(m, "mniShiftUp", "Shift &Up (Up)");
     AddItem(m, "mniShiftDown", "Shift &Down (Dn)");
+    AddItem(m, "mniFitToData", "&Fit to data", "F");
     m->addSeparator();
     AddItem(m, "mniyZoomHelp", "&Help");
     m_helpItems.insert(QStringLiteral("mniyZoomHelp"), GraphMenu::YZoom);

@@ -41,6 +41,7 @@ class GraphMenus {
     QAction* AddItem(QMenu* menu, const char* name, const char* caption,
                      const char* shortcut = nullptr);
     void BuildFile(QMenuBar* bar);
+    void BuildEdit(QMenuBar* bar);
     void BuildView(QMenuBar* bar);
     void BuildXZoom(QMenuBar* bar);
     void BuildYZoom(QMenuBar* bar);

@@ -3,6 +3,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <algorithm>
 
 #include "core/QtText.h"
 #include "graph/CursorReadouts.h"
@@ -12,14 +13,9 @@ namespace corv {
 
 namespace {
 
-// The rows of a read-out column are this far apart, and the edits as high.
-constexpr int kRowStep = 17;
-
-QLineEdit* MakeReadout(QWidget* parent, const char* name, int left, int top, int width,
-                       const QString& hint, bool readOnly) {
+QLineEdit* MakeReadout(QWidget* parent, const QString& name, const QString& hint, bool readOnly) {
     auto* e = new QLineEdit(parent);
-    e->setObjectName(QString::fromLatin1(name));
-    e->setGeometry(left, top, width, kRowStep);
+    e->setObjectName(name);
     e->setToolTip(hint);
     e->setReadOnly(readOnly);
     e->setTextMargins(1, 0, 1, 0);
@@ -27,34 +23,30 @@ QLineEdit* MakeReadout(QWidget* parent, const char* name, int left, int top, int
 }
 
 // Value, time and date edits one below the other.
-void MakeColumn(QWidget* parent, const char* const (&names)[3], int left, int top, int width,
-                const QString& hint, bool readOnly, QLineEdit* (&out)[3]) {
+void MakeColumn(QWidget* parent, const char* const (&names)[3], const QString& hint, bool readOnly,
+                QLineEdit* (&out)[3]) {
     for (int k = 0; k < 3; ++k)
-        out[k] = MakeReadout(parent, names[k], left, top + k * kRowStep, width, hint, readOnly);
+        out[k] = MakeReadout(parent, QString::fromLatin1(names[k]), hint, readOnly);
 }
 
-QLabel* MakeResultLabel(QWidget* box, int k, int left, int top, const char* text) {
-    auto* l = new QLabel(QString::fromLatin1(text), box);
-    l->setObjectName(QStringLiteral("lblRes%1").arg(k + 1));
-    l->move(left, top);
-    l->adjustSize();
+QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text) {
+    auto* l = new QLabel(text, parent);
+    l->setObjectName(name);
     return l;
 }
 
 }  // namespace
 
 GraphReadouts::GraphReadouts(QWidget* client, const GraphLayout& g) {
-    const int w8 = g.X(0.08);
-    const int top = g.Y(0.83);
     QLineEdit* left[3];
     QLineEdit* right[3];
     QLineEdit* mouse[3];
-    MakeColumn(client, {"EdLCurYval", "EdLCurTime", "edtLCurDate"}, g.X(0.04), top, w8,
+    MakeColumn(client, {"EdLCurYval", "EdLCurTime", "edtLCurDate"},
                QStringLiteral("Left (F4) cursor"), true, left);
-    MakeColumn(client, {"EdRCurYval", "EdRCurTime", "edtRCurDate"}, g.X(0.72), top, w8,
+    MakeColumn(client, {"EdRCurYval", "EdRCurTime", "edtRCurDate"},
                QStringLiteral("Right (F5) cursor"), true, right);
-    MakeColumn(client, {"edtMausY", "edtMausTime", "edtMausDate"}, g.X(0.16), top, w8,
-               QStringLiteral("Mouse pos."), false, mouse);
+    MakeColumn(client, {"edtMausY", "edtMausTime", "edtMausDate"}, QStringLiteral("Mouse pos."),
+               false, mouse);
     EdLCurYval = left[0];
     EdLCurTime = left[1];
     edtLCurDate = left[2];
@@ -67,31 +59,76 @@ GraphReadouts::GraphReadouts(QWidget* client, const GraphLayout& g) {
 
     gboResults = new QGroupBox(QStringLiteral("Results"), client);
     gboResults->setObjectName(QStringLiteral("gboResults"));
-    gboResults->setGeometry(g.X(0.3), g.Y(0.82), g.X(0.4), g.Y(0.08));
     // The title sits on the frame line, so the rows at 15 and 35 lie inside the frame.
     gboResults->setStyleSheet(QStringLiteral(
         "QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: 6px; }"
         "QGroupBox::title { subcontrol-origin: margin; left: 8px; padding: 0 2px; }"));
-    const int col1 = g.X(0.1), col2 = g.X(0.3);
-    const int edtWidth = g.X(0.2) - col1 - 4;
-    const struct { int left, top; } places[4] = {{col1, 15}, {col1, 35}, {col2, 15}, {col2, 35}};
-    for (int k = 0; k < 4; ++k) {
-        const QString name = QStringLiteral("edtRes%1").arg(k + 1);
-        edtRes[static_cast<size_t>(k)] =
-            MakeReadout(gboResults, name.toLatin1().constData(), places[k].left, places[k].top,
-                        edtWidth, QString(), false);
+    for (size_t k = 0; k < 4; ++k) {
+        edtRes[k] =
+            MakeReadout(gboResults, QStringLiteral("edtRes%1").arg(k + 1), QString(), false);
+        lblRes[k] = MakeLabel(gboResults, QStringLiteral("lblRes%1").arg(k + 1), QString());
     }
-    lblRes[0] = MakeResultLabel(gboResults, 0, 3, 15, "MaxDepth");
-    lblRes[1] = MakeResultLabel(gboResults, 1, 3, 35, "Duration");
-    lblRes[2] = MakeResultLabel(gboResults, 2, g.X(0.2), 15, "MaxDepth");
-    lblRes[3] = MakeResultLabel(gboResults, 3, g.X(0.2), 35, "MaxDepth");
+    // The event analysis fills the first two: the event's duration and positive sum.
+    lblRes[0]->setText(QStringLiteral("Duration"));
+    lblRes[1]->setText(QStringLiteral("Positive sum"));
+    for (size_t k : {size_t{2}, size_t{3}}) {
+        lblRes[k]->hide();
+        edtRes[k]->hide();
+    }
+
+    for (size_t k = 0; k < 3; ++k)
+        lblColumn[k] = MakeLabel(client, QStringLiteral("lblReadoutColumn%1").arg(k), QString());
+    const char* const rows[3] = {"Value", "Time", "Date"};
+    for (size_t k = 0; k < 3; ++k)
+        lblRow[k] = MakeLabel(client, QStringLiteral("lblReadoutRow%1").arg(k),
+                              QString::fromLatin1(rows[k]));
+    ShowTitles(std::string());
 
     edtFoc = new QLineEdit(client);
     edtFoc->setObjectName(QStringLiteral("edtFoc"));
     edtFoc->setGeometry(0, 0, 0, 0);
+    Place(g);
+}
+
+void GraphReadouts::Place(const GraphLayout& g) {
+    const int rows = kReadoutRowHeight;
+    QLineEdit* const columns[3][3] = {{EdLCurYval, EdLCurTime, edtLCurDate},
+                                      {edtMausY, edtMausTime, edtMausDate},
+                                      {EdRCurYval, EdRCurTime, edtRCurDate}};
+    for (size_t c = 0; c < 3; ++c) {
+        const int left = g.readoutLeft[c];
+        for (int k = 0; k < 3; ++k)
+            columns[c][k]->setGeometry(left, g.readoutTop + k * rows, g.readoutWidth, rows);
+        // A title may reach over the gap to the next column, not into it.
+        const int next = c + 1 < 3 ? g.readoutLeft[c + 1] : g.screenWidth;
+        const int titleWidth = std::max(next - left - 6, g.readoutWidth);
+        lblColumn[c]->setGeometry(left, g.readoutTop - kReadoutTitleHeight, titleWidth, rows);
+    }
+    const int rowLabelWidth = std::max(g.readoutLeft[0] - 4, 1);
+    for (int k = 0; k < 3; ++k)
+        lblRow[static_cast<size_t>(k)]->setGeometry(2, g.readoutTop + k * rows, rowLabelWidth,
+                                                    rows);
+
+    const PixelRect& r = g.results;
+    gboResults->setGeometry(r.left, r.top, r.Width(), r.Height());
+    const int labelWidth = std::max(r.Width() / 3 - 6, 1);
+    const int editLeft = labelWidth + 6;
+    const int editWidth = std::max(r.Width() - editLeft - 8, 1);
+    for (size_t k = 0; k < 2; ++k) {
+        const int top = 15 + 20 * static_cast<int>(k);
+        lblRes[k]->setGeometry(3, top, labelWidth, rows);
+        edtRes[k]->setGeometry(editLeft, top, editWidth, rows);
+    }
+}
+
+void GraphReadouts::ShowTitles(const std::string& caption) {
+    const QString of = caption.empty() ? QString() : QStringLiteral(": ") + ToQ(caption);
+    const char* const names[3] = {"F4", "Pointer", "F5"};
+    for (size_t k = 0; k < 3; ++k) lblColumn[k]->setText(QString::fromLatin1(names[k]) + of);
 }
 
 void GraphReadouts::ShowCursorTexts(const CursorReadouts& t) {
+    ShowTitles(t.caption);
     EdLCurYval->setText(ToQ(t.leftValue));
     EdLCurTime->setText(ToQ(t.leftTime));
     edtLCurDate->setText(ToQ(t.leftDate));

@@ -19,8 +19,10 @@ struct GraphLayout;
 
 class GraphReadouts {
   public:
-    // Creates the controls in `client` at their places for the layout's screen.
+    // Creates the controls in `client` at their places in the layout.
     GraphReadouts(QWidget* client, const GraphLayout& layout);
+    // Moves the controls to their places in a new layout.
+    void Place(const GraphLayout& layout);
 
     void ShowCursorTexts(const CursorReadouts& texts);
     void ShowMouseTexts(const std::string& value, const std::string& time, const std::string& date);
@@ -38,6 +40,13 @@ class GraphReadouts {
     std::array<QLabel*, 4> lblRes{};     // lblRes1..lblRes4
     std::array<QLineEdit*, 4> edtRes{};  // edtRes1..edtRes4
     QLineEdit* edtFoc;
+    // Titles over the three columns (F4, pointer, F5) naming the active channel's caption
+    // (which carries its unit), and the row names at the left.
+    std::array<QLabel*, 3> lblColumn{};
+    std::array<QLabel*, 3> lblRow{};
+
+  private:
+    void ShowTitles(const std::string& caption);
 };
 
 }  // namespace corv

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDockWidget>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -23,7 +24,8 @@
 namespace corv {
 
 GraphWindow* GraphWindow::Open(AppState& state, UiPort& ui, QSize screen, QWidget* parent) {
-    GraphLayout layout = ScreenLayout(screen.width(), screen.height());
+    // Until the window shows its real client area, the layout assumes the whole screen.
+    GraphLayout layout = ClientLayout(screen.width(), screen.height());
     if (!StripLayout(state, layout, PresentChannelCount(state))) {
         ui.Message(" No channel to show: every loaded channel has the window height 0.",
                    BoxKind::Error);
@@ -46,7 +48,7 @@ GraphWindow::GraphWindow(AppState& state, UiPort& ui, const GraphLayout& layout,
     m_client = new QWidget(this);
     m_client->setObjectName(QStringLiteral("client"));
     setCentralWidget(m_client);
-    m_images = std::make_unique<StripWidgets>(m_client, m_layout);
+    m_images = std::make_unique<StripWidgets>(m_client, m_layout, PixelRatio());
     m_readouts = std::make_unique<GraphReadouts>(m_client, m_layout);
     m_images->OnReadouts = [this](const CursorReadouts& t) { m_readouts->ShowCursorTexts(t); };
     m_menus = std::make_unique<GraphMenus>(menuBar());
@@ -57,6 +59,9 @@ GraphWindow::GraphWindow(AppState& state, UiPort& ui, const GraphLayout& layout,
     for (const char* caption : {"Delete", "Merge with next", "Divide"})
         m_dimsPopup->addAction(QString::fromLatin1(caption))->setEnabled(false);
 
+    BuildPanels();
+    if (QMenu* view = m_menus->Menu(QStringLiteral("mniView")))
+        view->addAction(findChild<QDockWidget*>(QStringLiteral("dockDeltas"))->toggleViewAction());
     CreateStrips();
     InitialDraw();
     m_readouts->edtFoc->setFocus();
@@ -66,6 +71,33 @@ GraphWindow::GraphWindow(AppState& state, UiPort& ui, const GraphLayout& layout,
 
 GraphWindow::~GraphWindow() {
     qApp->removeEventFilter(this);
+}
+
+double GraphWindow::PixelRatio() const {
+    return m_ratioOverride > 0 ? m_ratioOverride : devicePixelRatioF();
+}
+
+void GraphWindow::SetPixelRatio(double ratio) {
+    m_ratioOverride = ratio;
+    m_laidOutFor = QSize();
+    Relayout();
+}
+
+void GraphWindow::Relayout() {
+    if (!m_images || !m_readouts) return;  // still being built
+    const QSize size = m_client->size();
+    const double ratio = PixelRatio();
+    if (size.isEmpty() || (size == m_laidOutFor && ratio == m_images->PixelRatio())) return;
+    m_laidOutFor = size;
+    GraphLayout layout = ClientLayout(size.width(), size.height());
+    // The active channel stays what the user chose.
+    const int active = m_state.ActiveChannel;
+    if (!StripLayout(m_state, layout, PresentChannelCount(m_state))) return;
+    if (HasStrip(m_state, active)) m_state.ActiveChannel = active;
+    m_layout = layout;
+    m_images->Place(m_layout, ratio);
+    m_readouts->Place(m_layout);
+    InitialDraw();
 }
 
 void GraphWindow::CreateStrips() {
@@ -80,9 +112,17 @@ void GraphWindow::AssignImageHandlers() {
     const auto up = [this](TChanImage* i, MouseButton b, int x, int y) { ImgMouseUp(i, b, x, y); };
     const auto time = [this](TChanImage* i, MouseButton, int x, int) { ImgTimeDown(i, x); };
     const auto scale = [this](TChanImage* i, MouseButton, int, int y) { ImgScaleYDown(i, y); };
+    const auto move = [this](TChanImage* i, Qt::MouseButtons b, int x, int y) {
+        ImgMouseMove(i, b, x, y);
+    };
+    const auto wheel = [this](TChanImage* i, int x, int y, double n, Qt::KeyboardModifiers m) {
+        ImgWheel(i, x, y, n, m);
+    };
     TChanImage* overview = m_images->TotalImage();
     overview->OnMouseDown = down;
     overview->OnMouseUp = up;
+    overview->OnMouseMove = move;
+    overview->OnWheel = wheel;
     overview->OnDblClick = [this](TChanImage* i) { ImgDblClick(i); };
     m_images->TotalimgTimeScale()->OnMouseDown = time;
     m_images->imgTime()->OnMouseDown = time;
@@ -90,6 +130,10 @@ void GraphWindow::AssignImageHandlers() {
         if (TChanImage* strip = m_images->StripImage(c)) {
             strip->OnMouseDown = down;
             strip->OnMouseUp = up;
+            strip->OnMouseMove = move;
+            strip->OnWheel = wheel;
+            // The status bar follows the pointer without a button.
+            strip->setMouseTracking(true);
         }
         if (TChanImage* y = m_images->ScaleImage(c)) y->OnMouseDown = scale;
     }
@@ -101,6 +145,7 @@ void GraphWindow::InitialDraw() {
     // with the next command would remove them.
     m_state.RedrawFlags = 0;
     m_images->UpdateAll();
+    ShowStatus();
 }
 
 void GraphWindow::Redraw(uint32_t flags) {
@@ -111,6 +156,7 @@ void GraphWindow::Redraw(uint32_t flags) {
 void GraphWindow::RedrawPending() {
     RunGuarded(m_ui, [this] { corv::RedrawPending(m_state, m_ui, *m_images); });
     m_images->UpdateAll();
+    ShowStatus();
 }
 
 void GraphWindow::ChangeActiveChannel(int c) {

@@ -5,6 +5,7 @@
 // controls. Every command ends by naming redraw jobs in RedrawFlags and running them
 // (RedrawPending); the images keep their pictures between commands.
 
+#include <QImage>
 #include <QMainWindow>
 #include <QSize>
 #include <cstdint>
@@ -15,7 +16,9 @@
 #include "graph/StripLayout.h"
 #include "graph/XZoom.h"
 
+class QLabel;
 class QMenu;
+class QTableWidget;
 
 namespace corv {
 
@@ -45,6 +48,12 @@ class GraphWindow : public QMainWindow {
     void RefreshOverview();
     // Lays the strips out again from the height weights and draws them afresh.
     void RebuildStrips();
+    // Lays every part out for the client area's size and the device pixel ratio and draws
+    // it afresh; the window does this whenever its client area changes size.
+    void Relayout();
+    // Draws at `ratio` device pixels per window pixel instead of the screen's (0: the
+    // screen's), for pictures at another scale.
+    void SetPixelRatio(double ratio);
 
     GraphMenus& Menus() const { return *m_menus; }
     GraphReadouts& Readouts() const { return *m_readouts; }
@@ -58,6 +67,21 @@ class GraphWindow : public QMainWindow {
     void ImgDblClick(TChanImage* image);
     void ImgTimeDown(TChanImage* image, int x);
     void ImgScaleYDown(TChanImage* image, int y);
+    // Moves over an image: a grabbed mark follows a held button, the middle button pans,
+    // and the status bar shows the sample under the pointer.
+    void ImgMouseMove(TChanImage* image, Qt::MouseButtons buttons, int x, int y);
+    // The wheel: pans, with Ctrl zooms time around the pointer, with Shift zooms the value
+    // axis of the strip under the pointer.
+    void ImgWheel(TChanImage* image, int x, int y, double notches, Qt::KeyboardModifiers mods);
+    // The status bar's key mode and step, and the cursor differences panel.
+    void ShowStatus();
+    // The strips with their y-scales and the main time scale as they are shown, at the
+    // device pixel ratio.
+    QImage Picture() const;
+    // File > "Save picture ...": PNG, or SVG with vector curves, by the name's extension.
+    bool SavePicture(const QString& file);
+    // Edit > "Copy picture": the picture on the clipboard.
+    void CopyPicture();
     // The key handler; false when the key is left to the menus.
     bool FormKeyDown(int qtKey, Qt::KeyboardModifiers modifiers);
 
@@ -69,12 +93,15 @@ class GraphWindow : public QMainWindow {
     GraphWindow(AppState& state, UiPort& ui, const GraphLayout& layout, QWidget* parent);
 
     void CreateStrips();
+    void BuildPanels();
+    double PixelRatio() const;
     void AssignImageHandlers();
     void InitialDraw();
     void WireMenus();
     void WireFileAndViewMenus();
     void WireZoomAndBaselineMenus();
     void WireOtherMenus();
+    void WirePictureMenus();
     void ShowMenuHelp(GraphMenu menu);
     // Runs a menu command, under the hourglass unless it opens a dialog; its redraw jobs
     // run afterwards. An exception is shown and ends the command.
@@ -94,6 +121,13 @@ class GraphWindow : public QMainWindow {
     std::unique_ptr<GraphMenus> m_menus;
     QMenu* m_dimsPopup = nullptr;
     XZoomChecks m_checks;
+    double m_ratioOverride = 0;
+    int m_panLastX = -1;  // the middle button's last x while it pans, -1: not panning
+    QLabel* m_statusMode = nullptr;
+    QLabel* m_statusStep = nullptr;
+    QLabel* m_statusPointer = nullptr;
+    QTableWidget* m_deltas = nullptr;
+    QSize m_laidOutFor;  // the client size of the current layout
 };
 
 }  // namespace corv

@@ -47,13 +47,19 @@ void QtCanvas::SetPenStyle(PenStyle s) {
     m_patternPos = 0;
 }
 
+void QtCanvas::SetScale(double scale) {
+    m_scale = scale > 0 ? scale : 1;
+    SetFontHeight(m_fontHeight);
+}
+
 void QtCanvas::SetFontHeight(int pixels) {
+    m_fontHeight = pixels;
     // The height asked for is that of the digits and capitals, which the labels show;
     // the font's em is larger by the family's proportion.
     QFont probe = m_font;
     probe.setPixelSize(100);
     const double cap = QFontMetricsF(probe).capHeight() / 100;
-    const double em = pixels / (cap > 0.3 && cap < 1.0 ? cap : 0.72);
+    const double em = pixels * m_scale / (cap > 0.3 && cap < 1.0 ? cap : 0.72);
     m_font.setPixelSize(std::max(static_cast<int>(std::lround(em)), 1));
 }
 

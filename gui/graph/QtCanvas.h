@@ -32,6 +32,9 @@ class QtCanvas : public Canvas {
     void SetBrushColour(Colour c) override { m_brush = ToQRgb(c); }
     void SetFontColour(Colour c) override { m_fontColour = ToQRgb(c); }
     void SetFontHeight(int pixels) override;
+    // Device pixels per window pixel: the text is that much larger, so that a picture drawn
+    // at the screen's resolution shows it at the size asked for.
+    void SetScale(double scale);
     void MoveTo(int x, int y) override;
     void LineTo(int x, int y) override;
     void Ellipse(int x1, int y1, int x2, int y2) override;
@@ -59,7 +62,9 @@ class QtCanvas : public Canvas {
     PenStyle m_style = PenStyle::Solid;
     PenMode m_mode = PenMode::Copy;
     QFont m_font;
-    int64_t m_patternPos = 0;  // pattern steps since the last MoveTo
+    double m_scale = 1;
+    int m_fontHeight = kDefaultFontHeight;  // as asked, in window pixels
+    int64_t m_patternPos = 0;               // pattern steps since the last MoveTo
 };
 
 }  // namespace corv

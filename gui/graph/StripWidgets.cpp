@@ -15,28 +15,48 @@ QRect ToQRect(const PixelRect& r) {
     return QRect(r.left, r.top, r.Width(), r.Height());
 }
 
-TChanImage* MakeImage(QWidget* client, const QString& name, const PixelRect& r) {
-    auto* image = new TChanImage(client, name, ToQRect(r));
+TChanImage* MakeImage(QWidget* client, const QString& name, const PixelRect& r, double ratio) {
+    auto* image = new TChanImage(client, name, ToQRect(r), ratio);
     ClearImage(image->canvas());
     image->show();
     return image;
 }
 
+void PlaceImage(TChanImage* image, const PixelRect& r, double ratio) {
+    if (image == nullptr) return;
+    image->Place(ToQRect(r), ratio);
+    ClearImage(image->canvas());
+}
+
 }  // namespace
 
-StripWidgets::StripWidgets(QWidget* client, const GraphLayout& layout)
+StripWidgets::StripWidgets(QWidget* client, const GraphLayout& layout, double ratio)
     : m_client(client),
-      m_overview(MakeImage(client, QStringLiteral("TotalImage"), layout.overview)),
+      m_ratio(ratio),
+      m_overview(MakeImage(client, QStringLiteral("TotalImage"), layout.overview, ratio)),
       m_overviewScale(
-          MakeImage(client, QStringLiteral("TotalimgTimeScale"), layout.overviewTimeScale)),
-      m_mainScale(MakeImage(client, QStringLiteral("imgTime"), layout.mainTimeScale)) {}
+          MakeImage(client, QStringLiteral("TotalimgTimeScale"), layout.overviewTimeScale, ratio)),
+      m_mainScale(MakeImage(client, QStringLiteral("imgTime"), layout.mainTimeScale, ratio)) {}
 
 void StripWidgets::CreateStrips(const AppState& state, const GraphLayout& layout) {
     for (int c = 0; c < kChannelCount; ++c) {
         const size_t k = static_cast<size_t>(c);
         if (!HasStrip(state, c) || layout.strips[k].Height() <= 0) continue;
-        m_strips[k] = MakeImage(m_client, QStringLiteral("image%1").arg(c), layout.strips[k]);
-        m_scales[k] = MakeImage(m_client, QStringLiteral("imageSc%1").arg(c), layout.scales[k]);
+        m_strips[k] =
+            MakeImage(m_client, QStringLiteral("image%1").arg(c), layout.strips[k], m_ratio);
+        m_scales[k] =
+            MakeImage(m_client, QStringLiteral("imageSc%1").arg(c), layout.scales[k], m_ratio);
+    }
+}
+
+void StripWidgets::Place(const GraphLayout& layout, double ratio) {
+    m_ratio = ratio;
+    PlaceImage(m_overview, layout.overview, ratio);
+    PlaceImage(m_overviewScale, layout.overviewTimeScale, ratio);
+    PlaceImage(m_mainScale, layout.mainTimeScale, ratio);
+    for (size_t k = 0; k < kChannelCount; ++k) {
+        PlaceImage(m_strips[k], layout.strips[k], ratio);
+        PlaceImage(m_scales[k], layout.scales[k], ratio);
     }
 }
 

@@ -20,12 +20,16 @@ class TChanImage;
 
 class StripWidgets : public GraphSurfaces {
   public:
-    // Creates the overview strip and the two time scales in `client`, each cleared.
-    StripWidgets(QWidget* client, const GraphLayout& layout);
+    // Creates the overview strip and the two time scales in `client`, each cleared, with
+    // `ratio` device pixels per window pixel.
+    StripWidgets(QWidget* client, const GraphLayout& layout, double ratio);
 
     // Creates, clears and shows the strip and y-scale images of every present channel with
     // a height weight at the layout's rectangles.
     void CreateStrips(const AppState& state, const GraphLayout& layout);
+    // Moves every image to its rectangle in a new layout, with a new cleared picture.
+    void Place(const GraphLayout& layout, double ratio);
+    double PixelRatio() const { return m_ratio; }
     // Frees the strip and y-scale images.
     void FreeStrips();
 
@@ -50,6 +54,7 @@ class StripWidgets : public GraphSurfaces {
 
   private:
     QWidget* m_client;
+    double m_ratio;
     TChanImage* m_overview;
     TChanImage* m_overviewScale;
     TChanImage* m_mainScale;

@@ -14,6 +14,7 @@
 #include "AppState.h"
 #include "core/CommandGuard.h"
 #include "core/Convert.h"
+#include "core/DateTyping.h"
 #include "core/Errors.h"
 #include "core/FileChooser.h"
 #include "core/FormControls.h"
@@ -172,6 +173,8 @@ void ChannelPage::ConnectHandlers() {
     OnDoubleClick(edtFileName, guarded(&ChannelPage::btnFileNameClick));
     OnLeave(edtSampRate, guarded(&ChannelPage::edtSampRateExit));
     OnLeave(dtpDate, guarded(&ChannelPage::dtpStartExit));
+    // Installed after the leave hook, so a typed date is taken before the hook reads it.
+    AcceptTypedDates(dtpDate);
     OnLeave(dtpTime, guarded(&ChannelPage::dtpStartExit));
     for (QWidget* w : {static_cast<QWidget*>(edtHeader), static_cast<QWidget*>(edtColumn),
                        static_cast<QWidget*>(cboSeparator)})
@@ -236,6 +239,8 @@ void ChannelPage::Read() {
     r.SampRate = StrToInt(ToStd(edtSampRate->text()));
     r.StartTime = PickedStartTime();
     r.ColumnValue = StrToInt(ToStd(edtColumn->text()));
+    // Column 0 would load a text file as binary words.
+    if (!rboBinary->isChecked() && r.ColumnValue < 1) throw ConversionError("Invalid column nr");
     if (rboBinary->isChecked()) r.ColumnValue = 0;
     r.HeaderText = StrToInt(ToStd(edtHeader->text()));
     // An empty box (already reported when it was left) keeps the separator.
@@ -256,7 +261,7 @@ void ChannelPage::ValidateFormat() {
     }
     const IntPrefix column = ParseIntPrefix(ToStd(edtColumn->text()));
     r.ColumnValue = column.value;
-    if (!column.whole) m_ui.Message("Invalid column nr");
+    if (!column.whole || column.value < 1) m_ui.Message("Invalid column nr");
     const IntPrefix header = ParseIntPrefix(ToStd(edtHeader->text()));
     r.HeaderText = header.value;
     if (!header.whole) m_ui.Message("Invalid number of header lines");

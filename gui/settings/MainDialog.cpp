@@ -76,9 +76,14 @@ MainDialog::MainDialog(AppState& state, UiPort& ui, QWidget* parent)
     s.Place(PageControl1, 4, 4, 575, 428);
     m_general = new GeneralPage(state, ui);
     PageControl1->addTab(m_general, QStringLiteral("General "));
-    connect(m_general, &GeneralPage::SetupFileRead, this, [this] { FillDialog(); });
+    connect(m_general, &GeneralPage::SetupFileRead, this, [this] {
+        FillDialog();
+        RememberSetupFile();
+    });
     BuildButtons();
+    BuildFileMenu();
     TrackModalWindows();
+    setAcceptDrops(true);
 }
 
 MainDialog::~MainDialog() {

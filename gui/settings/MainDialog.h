@@ -5,9 +5,13 @@
 
 #include <QDialog>
 #include <QPointer>
+#include <QStringList>
 #include <array>
+#include <filesystem>
 #include <functional>
 
+class QMenu;
+class QMenuBar;
 class QPushButton;
 class QTabWidget;
 
@@ -61,6 +65,15 @@ class MainDialog : public QDialog {
     void btnCopyFormatClick();
     void btnCopyScalingClick();
 
+    // File > "Recent setup files": the last setup files read, newest first.
+    QStringList RecentSetupFiles() const;
+    // Opens a file as the File menu and a drop do: a setup file is read like "Read config.
+    // file"; any other file becomes the input file of the channel whose page is shown
+    // (channel 1 when the General page is).
+    void OpenFile(const QString& file);
+
+    QMenuBar* menuBar = nullptr;
+    QMenu* mniRecent = nullptr;
     QTabWidget* PageControl1;
     QPushButton* btnStart;
     QPushButton* btnHelp;
@@ -78,9 +91,16 @@ class MainDialog : public QDialog {
   protected:
     void changeEvent(QEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
+    void dragEnterEvent(QDragEnterEvent* e) override;
+    void dropEvent(QDropEvent* e) override;
 
   private:
     void BuildButtons();
+    // The File menu above the pages; everything else moves down to make room.
+    void BuildFileMenu();
+    void RememberSetupFile();
+    void FillRecentMenu();
+    std::filesystem::path RecentListFile() const;
     void BuildCopyButtons(ChannelPage* page);
     void TrackModalWindows();
     void RunStart();

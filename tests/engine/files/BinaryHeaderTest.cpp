@@ -172,7 +172,7 @@ TEST(BinaryHeader, WritesTenLinesOf70CharactersWithCrLf) {
     EXPECT_EQ(lines[3], PadLine70("05/12/2026 14:03:07"));
     EXPECT_EQ(lines[4], PadLine70("40"));
     EXPECT_EQ(lines[5], lines[3]);
-    EXPECT_EQ(lines[6], std::string(70, ' '));
+    EXPECT_EQ(lines[6], PadLine70("Milliseconds 0"));
     EXPECT_EQ(lines[8], std::string(70, 'p'));
     EXPECT_EQ(lines[9], PadLine70("q  r"));  // line breaks in a comment cannot break the layout
 

@@ -141,6 +141,29 @@ TEST(ChannelExport, OwnExportLoadsBackWithItsHeader) {
     EXPECT_EQ(back->store.GetRaw(99, 1), test::Pattern(199, 0));
 }
 
+TEST(ChannelExport, SectionStartingBetweenWholeSecondsReloadsInPlace) {
+    TempDir dir;
+    RecordingUiPort ui;
+    auto state = MakeState(ui);
+    SetUpChannel(*state, 0, 300);
+    ChannelRecord& r = state->store.Rec(0);
+    r.ReadHeader = 'Y';
+    r.SampRate = 100;
+    state->store.TotalSpan = 300 * 100.0;
+    ASSERT_TRUE(ExportBinaryChannel(*state, ui, dir / "o.ex1", 0, 1250, 5000));
+    EXPECT_EQ(HeaderLinesOf(test::ReadFile(dir / "o.ex1"))[6], PadLine70("Milliseconds 200"));
+
+    auto back = MakeState(ui);
+    ASSERT_TRUE(ReadBinaryHeader(*back, dir / "o.ex1", 1));
+    EXPECT_EQ(back->store.Rec(1).StartTime, kOrigin + 1200);  // sample 12, not second 1
+    // A header from elsewhere, with line 7 blank, reads whole seconds as before.
+    std::string bytes = test::ReadFile(dir / "o.ex1");
+    bytes.replace(6 * 72, 70, std::string(70, ' '));
+    test::WriteFile(dir / "plain.bin", bytes);
+    ASSERT_TRUE(ReadBinaryHeader(*back, dir / "plain.bin", 1));
+    EXPECT_EQ(back->store.Rec(1).StartTime, kOrigin + 1000);
+}
+
 TEST(ChannelExport, TextTableOfOneChannel) {
     TempDir dir;
     RecordingUiPort ui;

@@ -84,6 +84,28 @@ TEST(ExportPlan, SeparateFilesAreAllConfirmedBeforeAnyIsWritten) {
     EXPECT_FALSE(fs::exists(dir / "rec.ex1"));
 }
 
+TEST(ExportPlan, AFinishedExportSaysWhereAndACancelledOneLeavesNoFile) {
+    test::TempDir dir;
+    RecordingUiPort ui;
+    auto state = ExportState(ui);
+    const ExportRequest request{ExportFormat::Text, kExportEntireChannel, kExportActiveChannel,
+                                (dir / "rec.txt").string()};
+    ASSERT_TRUE(RunExport(*state, ui, request));
+    ASSERT_EQ(ui.Messages().size(), 1u);
+    EXPECT_EQ(ui.Messages()[0].substr(0, 10), "Exported\r\n");
+    EXPECT_NE(ui.Messages()[0].find(" samples to " + (dir / "rec.txt").string()),
+              std::string::npos);
+    EXPECT_EQ(ui.ProgressTitles().back(), "Exporting " + (dir / "rec.txt").string());
+    EXPECT_FALSE(ui.ProgressOpen());
+
+    ui.Clear();
+    ui.CancelProgressAt(1);  // the user presses Cancel during the first rows
+    fs::remove(dir / "rec.txt");
+    EXPECT_TRUE(RunExport(*state, ui, request));
+    EXPECT_FALSE(fs::exists(dir / "rec.txt"));
+    EXPECT_TRUE(ui.Messages().empty());
+}
+
 TEST(ExportPlan, ChoicesAreRememberedAndABlankNameIsRefused) {
     test::TempDir dir;
     RecordingUiPort ui;

@@ -126,8 +126,10 @@ TEST_F(TextImport, AutoScalingMapsTheRangeOntoRawWordsOverEveryLineEnd) {
     std::vector<std::string> progress;
     for (const auto& e : ui.Events())
         if (e.kind == UiEvent::Kind::Progress) progress.push_back(e.text);
-    EXPECT_EQ(progress, (std::vector<std::string>{"10,450:0",
-                                                  "20,40: Text lines (" + Rec().NameIn + "): 3"}));
+    EXPECT_EQ(progress, (std::vector<std::string>{"20,40: Text lines (" + Rec().NameIn + "): 3"}));
+    EXPECT_EQ(ui.ProgressTitles(),
+              (std::vector<std::string>{"Loading channel 1: " + Rec().NameIn}));
+    EXPECT_FALSE(ui.ProgressOpen());
 }
 
 TEST_F(TextImport, FixedScaleRoundsHalvesToEvenClipsAndAppliesUserGain) {

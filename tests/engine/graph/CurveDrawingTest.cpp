@@ -77,9 +77,19 @@ TEST_F(CurveDrawingTest, EmptyWindowOrRangeOrUnknownStyleDrawsNothing) {
         g->store.Rec(0).GrRepr = 10;
         draw(c, g->store, 0, 0, 100, 50, 0, 5000, 0, 100);
         g->store.Rec(0).GrRepr = 0;
-        // The first sample lies before the channel (index Round(-4.5) = -4): stop at once.
-        draw(c, g->store, 0, 0, 100, 50, -4500, 500, 0, 100);
         EXPECT_TRUE(c.Calls().empty());
+    }
+}
+
+TEST_F(CurveDrawingTest, WindowBeforeTheRecordingStillDrawsTheSamplesInsideIt) {
+    for (DrawFn draw : kBoth) {
+        // Window -5000..5000 on 100 pixels: sample 0 sits at x 50, sample 5 at x 100.
+        RecordingCanvas c(100, 50);
+        draw(c, g->store, 0, 0, 100, 50, -5000, 5000, 0, 100);
+        const Calls lines = c.CallsStartingWith("line ");
+        ASSERT_EQ(lines.size(), 6u);
+        EXPECT_EQ(lines[0], "line 50,45-50,45");
+        EXPECT_EQ(lines[5], "line 90,0-100,35");
     }
 }
 

@@ -94,6 +94,24 @@ TEST_F(MouseHandlingTest, DragsKeepEachMarkOnItsSideOfItsPartner) {
     EXPECT_EQ(Release(600, 100).redraw, 0u);  // a second release without a press
 }
 
+TEST_F(MouseHandlingTest, AGrabbedMarkFollowsTheMouseWhileDragged) {
+    const auto Move = [this](int x) { return ImgMouseMove(*g, {0, x, 100, 1000, 200}); };
+    Press(0, 200, 100);        // the left cursor
+    EXPECT_EQ(Move(202), 0u);  // still a click
+    EXPECT_EQ(V().LeftCursor, 12000);
+    EXPECT_EQ(Move(300), kRedrawAfterCursors);
+    EXPECT_EQ(V().LeftCursor, 13000);
+    EXPECT_EQ(V().PrevLeftCursor, 12000);  // drawn there last: removed from there
+    Move(350);
+    EXPECT_EQ(V().PrevLeftCursor, 13000);
+    EXPECT_EQ(Move(900), 0u);  // not past its partner
+    EXPECT_EQ(V().LeftCursor, 13500);
+    EXPECT_EQ(Release(400, 100).redraw, kRedrawAfterCursors);
+    EXPECT_EQ(V().PrevLeftCursor, 13500);
+    EXPECT_EQ(V().LeftCursor, 14000);
+    EXPECT_EQ(Move(500), 0u);  // no press: nothing follows
+}
+
 TEST_F(MouseHandlingTest, AClickOnlyFillsTheMouseReadouts) {
     Press(0, 500, 100);
     const MouseUpResult up = Release(503, 100);  // three pixels
@@ -101,7 +119,7 @@ TEST_F(MouseHandlingTest, AClickOnlyFillsTheMouseReadouts) {
     EXPECT_EQ(V().RightBCursor, 16000);
     EXPECT_EQ(up.mouseValue, "80.0000");  // the middle of -10..170
     EXPECT_EQ(up.mouseDate, "05.12.2026");
-    EXPECT_EQ(up.mouseTime, "14:03:22");  // 15.03 s after the origin
+    EXPECT_EQ(up.mouseTime, "14:03:22.030");  // 15.03 s after the origin, 100 ms samples
     Press(0, 500, 100);
     EXPECT_FALSE(Release(502, 102).readoutShown);  // four pixels: a drag
 }
@@ -111,10 +129,11 @@ TEST_F(MouseHandlingTest, EdgeClicksAndTheActiveChannel) {
     MouseUpResult up = Release(500, 100);
     EXPECT_TRUE(up.activeChanged);
     EXPECT_EQ(up.previousActive, 0);
-    EXPECT_EQ(up.redraw, kRedrawReadouts);
-    // The pressed strip's channel grows at the clicked edge, and its jobs stay.
+    // The overview and the curve colours follow the active channel at once.
+    EXPECT_EQ(up.redraw, kRedrawAfterActiveChange);
+    // The pressed strip's channel grows at the clicked edge, shown by the fresh drawing.
     Press(0, 500, 5);
-    EXPECT_EQ(Release(500, 5).redraw, kRedrawStripMarksScale | kRedrawReadouts);
+    EXPECT_EQ(Release(500, 5).redraw, kRedrawAfterActiveChange);
     EXPECT_EQ(g->store.Rec(0).Max, 200);
     EXPECT_EQ(g->store.Rec(1).Max, 160);
     g->store.Rec(0).GrRepr = 3;  // inverted: the bottom edge shows Max
@@ -122,7 +141,7 @@ TEST_F(MouseHandlingTest, EdgeClicksAndTheActiveChannel) {
     Release(500, 195);
     EXPECT_EQ(g->store.Rec(0).Max, 250);
     Press(1, 200, 100);
-    EXPECT_EQ(Release(700, 100).redraw, kRedrawAfterCursors | kRedrawReadouts);
+    EXPECT_EQ(Release(700, 100).redraw, kRedrawAfterActiveChange);  // the cursor drawn afresh
 }
 
 TEST_F(MouseHandlingTest, DimEndsInTheDimsBand) {
@@ -173,9 +192,13 @@ TEST(CursorReadoutsTest, ValuesAtTheCursorSamplesWithDateAndTimeOfDay) {
     EXPECT_EQ(out.leftValue, "100.0000");
     EXPECT_EQ(out.rightValue, "200.0000");
     EXPECT_EQ(out.leftDate, "07/06/2005");
-    EXPECT_EQ(out.leftTime, "23:59:59");
+    // Samples 500 ms apart: the times carry milliseconds; a 1 s channel shows seconds.
+    EXPECT_EQ(out.leftTime, "23:59:59.999");
     EXPECT_EQ(out.rightDate, "08/06/2005");
-    EXPECT_EQ(out.rightTime, "00:00:59");
+    EXPECT_EQ(out.rightTime, "00:00:59.000");
+    r.SampRate = 1000;
+    EXPECT_EQ(CursorReadoutTexts(s).leftTime, "23:59:59");
+    r.SampRate = 500;
 
     // Nothing when the right cursor lies before the channel.
     s.view.LeftCursor = -3000;

@@ -51,6 +51,31 @@ TEST(ValueScaleTest, ValueScaleLabelsEveryOtherTickInTheStripsDirection) {
     EXPECT_TRUE(empty.Calls().empty());
 }
 
+TEST(ValueScaleTest, LabelsCarryTheDecimalsOfTheStepSoNeighboursDiffer) {
+    test::GraphState g;
+    g.Load(0, {0}, 1000, 0);
+    // A range 0.4..0.7 on 400 pixels ticks every 0.02: one decimal would print
+    // "0.6 0.6 0.5 0.5"; a range around zero printed "-0.0".
+    for (const auto& [lo, hi] : {std::pair{0.4, 0.7}, std::pair{-0.11, 0.02}}) {
+        RecordingCanvas scale(80, 400);
+        DrawValueScale(scale, g->store, 0, 4, 400, lo, hi, 0);
+        std::vector<std::string> labels;
+        for (const std::string& call : scale.CallsStartingWith("text "))
+            labels.push_back(call.substr(call.rfind(' ') + 1));
+        ASSERT_GE(labels.size(), 2u);
+        for (size_t i = 1; i < labels.size(); ++i) EXPECT_NE(labels[i], labels[i - 1]) << lo;
+        for (const std::string& label : labels) {
+            const bool negativeZero =
+                label[0] == '-' && label.find_first_not_of("-0.") == std::string::npos;
+            EXPECT_FALSE(negativeZero) << label;
+        }
+    }
+    RecordingCanvas scale(80, 400);
+    DrawValueScale(scale, g->store, 0, 4, 400, 0.4, 0.7, 0);
+    const std::string first = scale.CallsStartingWith("text ").front();
+    EXPECT_EQ(first.substr(first.rfind(' ') + 1), "0.40");
+}
+
 TEST(ValueScaleTest, DialogAxes) {
     RecordingCanvas y(100, 300);
     DrawFormYAxis(y, 10, 20, 200, 0, 1, 0x0, 0xC0C0C0);

@@ -64,6 +64,31 @@ TEST_F(YZoomTest, NumericalZoomAndItsPartialOutcomes) {
     EXPECT_EQ(Rec().Min, 0);
 }
 
+TEST_F(YZoomTest, NumericalZoomSwapsReversedEndsAndRefusesEqualOnes) {
+    g.ui.QueueText("40");
+    g.ui.QueueText("10");
+    EXPECT_EQ(NumericalYZoom(*g, g.ui), kRedrawStripMarksScale);
+    EXPECT_EQ(Rec().Min, 10);
+    EXPECT_EQ(Rec().Max, 40);
+    g.ui.QueueText("7");
+    g.ui.QueueText("7");
+    EXPECT_EQ(NumericalYZoom(*g, g.ui), 0u);
+    EXPECT_EQ(Rec().Min, 10);
+    EXPECT_EQ(g.ui.Messages().back(), " y-min and y-max must differ.");
+}
+
+TEST_F(YZoomTest, FitToDataTakesTheExtremesOfTheVisibleSamples) {
+    Rec().yOffset = 5;
+    g->view.LeftBorder = -1000;  // before the recording: those indexes are skipped
+    g->view.RightBorder = 1000;
+    EXPECT_EQ(FitToData(*g), kRedrawStripMarksScale);
+    EXPECT_EQ(Rec().Min, -5 + 5);
+    EXPECT_EQ(Rec().Max, 95 + 5);
+    g->view.LeftBorder = g->view.RightBorder = 2000;  // one sample: nothing to fit
+    EXPECT_EQ(FitToData(*g), 0u);
+    EXPECT_EQ(Rec().Max, 100);
+}
+
 TEST_F(YZoomTest, ScaleClicksAndEdgeDrags) {
     EXPECT_EQ(ScaleClick(*g, 0, 150, 200), kRedrawStripMarksScale);  // a quarter below
     EXPECT_EQ(Rec().Min, 20);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -56,6 +57,9 @@ std::unique_ptr<AppState> ExportState(RecordingUiPort& ui, const fs::path& folde
     state->view.RightCursor = 20000;
     state->ActiveChannel = 2;
     state->settings.NameOutFile[0] = (folder / "rec.ex1").string();
+    // The active channel's own file names its default export.
+    state->store.Rec(2).NameIn = (folder / "temp.csv").string();
+    test::WriteFile(folder / "temp.csv", "1\r\n");
     return state;
 }
 
@@ -71,7 +75,7 @@ TEST(ExportDialogs, TheFormsAndTheirDefaults) {
     EXPECT_EQ(text.rgrChannel->ItemIndex(), 1);
     EXPECT_TRUE(text.edtfName->text().isEmpty());
     text.show();  // activation sets the default name
-    EXPECT_EQ(text.edtfName->text().toStdString(), state->settings.NameOutFile[0]);
+    EXPECT_EQ(text.edtfName->text().toStdString(), (dir / "temp.ex3").string());
 
     TfrmExportBin bin(*state, ui);
     EXPECT_EQ(bin.windowTitle(), "Export to binary file ");
@@ -81,6 +85,24 @@ TEST(ExportDialogs, TheFormsAndTheirDefaults) {
     bin.btnHelp->click();
     ASSERT_EQ(ui.Events().size(), 1u);
     EXPECT_EQ(fs::path(ui.Events()[0].text).filename(), "dlgExportBin.rtf");
+}
+
+TEST(ExportDialogs, BrowseChoosesTheFileInAFileSaveDialog) {
+    TempDir dir;
+    RecordingUiPort ui;
+    auto state = ExportState(ui, dir.Path());
+    TfrmExportBin bin(*state, ui);
+    bin.show();
+    const QString chosen = QString::fromStdString((dir / "chosen.bin").string());
+    QTimer::singleShot(0, [chosen] {
+        auto* chooser = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(chooser, nullptr);
+        EXPECT_EQ(chooser->acceptMode(), QFileDialog::AcceptSave);
+        chooser->selectFile(chosen);
+        static_cast<QDialog*>(chooser)->accept();  // QFileDialog::accept, as the Save button
+    });
+    bin.btnBrowse->click();
+    EXPECT_EQ(bin.edtfName->text(), chosen);
 }
 
 TEST(ExportDialogs, BinarySectionOfTheActiveChannelWritesItsSamples) {
@@ -95,7 +117,7 @@ TEST(ExportDialogs, BinarySectionOfTheActiveChannelWritesItsSamples) {
         d->btnOK->click();
     });
     ShowExportBinDialog(*state, ui, nullptr);
-    EXPECT_EQ(test::ReadFile(dir / "rec.ex1"), Bytes(10, 20, 2));
+    EXPECT_EQ(test::ReadFile(dir / "temp.ex3"), Bytes(10, 20, 2));
     EXPECT_FALSE(state->ChannelModified[2]);
 }
 
@@ -134,13 +156,15 @@ TEST(ExportDialogs, TextChoiceTwoWritesOneFilePerPresentChannel) {
     d.rgrChannel->Button(2)->setChecked(true);
     d.btnOK->click();
     EXPECT_EQ(d.result(), QDialog::Accepted);
-    EXPECT_TRUE(fs::exists(dir / "rec.000"));
-    EXPECT_FALSE(fs::exists(dir / "rec.001"));
-    EXPECT_TRUE(fs::exists(dir / "rec.002"));
-    const std::string text = test::ReadFile(dir / "rec.002");
+    EXPECT_TRUE(fs::exists(dir / "temp.000"));
+    EXPECT_FALSE(fs::exists(dir / "temp.001"));
+    EXPECT_TRUE(fs::exists(dir / "temp.002"));
+    const std::string text = test::ReadFile(dir / "temp.002");
     EXPECT_EQ(text.rfind("Date\tTime\t", 0), 0u);
     EXPECT_NE(text.find("01.01.2020\t00:00:10.000\t"), std::string::npos);
-    EXPECT_TRUE(ui.Events().empty());
+    // The finished export says where it wrote.
+    ASSERT_EQ(ui.Messages().size(), 1u);
+    EXPECT_NE(ui.Messages()[0].find((dir / "temp.002").string()), std::string::npos);
 
     // The next dialog, binary or text, shows the choice again.
     TfrmExportBin bin(*state, ui);

@@ -30,21 +30,21 @@ TEST(GraphWindow, OpensWithItsStripsScalesAndReadouts) {
     EXPECT_EQ(w->objectName(), "TForm3");
     EXPECT_EQ(w->windowTitle(), "Corvandell - graph window");
     EXPECT_EQ(w->cursor().shape(), Qt::CrossCursor);
-    EXPECT_EQ(Geometry(w, "TotalImage"), QRect(2, 40, 1278, 50));
-    EXPECT_EQ(Geometry(w, "TotalimgTimeScale"), QRect(2, 92, 1278, 50));
-    EXPECT_EQ(Geometry(w, "imgTime"), QRect(2, 770, 1278, 45));
-    EXPECT_EQ(Geometry(w, "image0"), QRect(2, 150, 1278, 150));
-    EXPECT_EQ(Geometry(w, "image1"), QRect(2, 305, 1278, 300));
-    EXPECT_EQ(Geometry(w, "image2"), QRect(2, 610, 1278, 150));
-    EXPECT_EQ(Geometry(w, "imageSc1"), QRect(1282, 305, 156, 300));
-    EXPECT_EQ(w->findChild<QLineEdit*>("EdRCurYval")->geometry(), QRect(1152, 830, 128, 17));
+    EXPECT_EQ(Geometry(w, "TotalImage"), QRect(2, 40, 1436, 50));
+    EXPECT_EQ(Geometry(w, "TotalimgTimeScale"), QRect(2, 92, 1436, 50));
+    EXPECT_EQ(Geometry(w, "imgTime"), QRect(2, 770, 1436, 45));
+    EXPECT_EQ(Geometry(w, "image0"), QRect(2, 150, 1436, 150));
+    EXPECT_EQ(Geometry(w, "image1"), QRect(2, 305, 1436, 300));
+    EXPECT_EQ(Geometry(w, "image2"), QRect(2, 610, 1436, 150));
+    EXPECT_EQ(Geometry(w, "imageSc1"), QRect(1440, 305, 158, 300));
+    EXPECT_EQ(w->findChild<QLineEdit*>("EdRCurYval")->geometry(), QRect(1152, 836, 128, 17));
     EXPECT_EQ(run.state.ActiveChannel, 0);
     EXPECT_EQ(run.state.RedrawFlags, 0u);
     // The first window shows the first 1/120 of the recording (7 199 900 ms).
     EXPECT_DOUBLE_EQ(run.state.view.RightBorder, 7199900.0 / 120);
-    EXPECT_EQ(Text(w, "EdLCurTime"), "06:00:07");
+    EXPECT_EQ(Text(w, "EdLCurTime"), "06:00:07.499");
     EXPECT_EQ(Text(w, "edtLCurDate"), "14.06.2026");
-    EXPECT_EQ(Text(w, "EdRCurTime"), "06:00:52");
+    EXPECT_EQ(Text(w, "EdRCurTime"), "06:00:52.499");
     EXPECT_TRUE(run.ui.Messages().empty());
 }
 
@@ -55,8 +55,8 @@ TEST(GraphWindow, ChannelOfWeightZeroHasNoStripAndOneChannelDisablesPairCommands
     ASSERT_NE(w, nullptr);
     EXPECT_EQ(w->findChild<TChanImage*>("image0"), nullptr);
     EXPECT_EQ(w->findChild<TChanImage*>("imageSc0"), nullptr);
-    EXPECT_EQ(Geometry(w, "image1"), QRect(2, 150, 1278, 300));
-    EXPECT_EQ(Geometry(w, "image2"), QRect(2, 455, 1278, 300));
+    EXPECT_EQ(Geometry(w, "image1"), QRect(2, 150, 1436, 300));
+    EXPECT_EQ(Geometry(w, "image2"), QRect(2, 455, 1436, 300));
     EXPECT_EQ(run.state.ActiveChannel, 1);
 
     DemoRun none({0, 0, 5});  // the weight is on the absent channel 3
@@ -82,16 +82,16 @@ TEST(GraphWindow, MenuItemsMoveTheCursorsAndTheReadoutsFollowAndHelpOpens) {
     Trigger(w, "mniCursIntoBorders");  // the cursors a quarter of the window inside
     const ViewState& v = run.state.view;
     EXPECT_DOUBLE_EQ(v.LeftCursor, v.RightBorder / 4);
-    EXPECT_EQ(Text(w, "EdLCurTime"), "06:00:14");
-    EXPECT_EQ(Text(w, "EdRCurTime"), "06:00:44");
+    EXPECT_EQ(Text(w, "EdLCurTime"), "06:00:14.999");
+    EXPECT_EQ(Text(w, "EdRCurTime"), "06:00:44.999");
     EXPECT_EQ(Text(w, "EdLCurYval"), ValueAtTime(run.state, v.LeftCursor));
     EXPECT_EQ(Text(w, "EdRCurYval"), ValueAtTime(run.state, v.RightCursor));
     EXPECT_TRUE(m.Item("mniBothCursors")->isChecked());
     EXPECT_FALSE(m.Item("mniBothBorders")->isChecked());
 
     Trigger(w, "mniMoveLeft");  // both cursors one fine step (a twelfth) to the left
-    EXPECT_EQ(Text(w, "EdLCurTime"), "06:00:09");
-    EXPECT_EQ(Text(w, "EdRCurTime"), "06:00:39");
+    EXPECT_EQ(Text(w, "EdLCurTime"), "06:00:09.999");
+    EXPECT_EQ(Text(w, "EdRCurTime"), "06:00:39.999");
     EXPECT_EQ(Text(w, "EdRCurYval"), ValueAtTime(run.state, v.RightCursor));
 
     Trigger(w, "mniRightCursor");
@@ -151,7 +151,7 @@ TEST(GraphWindow, KeysReachTheKeyHandlerAndHeightsRebuildTheStrips) {
     run.state.store.Rec(0).WndSze = 0;
     w->RebuildStrips();
     EXPECT_EQ(w->findChild<TChanImage*>("image0"), nullptr);
-    EXPECT_EQ(Geometry(w, "image1"), QRect(2, 150, 1278, 600));
+    EXPECT_EQ(Geometry(w, "image1"), QRect(2, 150, 1436, 600));
     EXPECT_EQ(run.state.ActiveChannel, 1);
     EXPECT_EQ(run.state.RedrawFlags, 0u);
     EXPECT_TRUE(run.ui.Messages().empty());

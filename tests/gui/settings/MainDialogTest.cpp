@@ -173,8 +173,13 @@ TEST(MainDialog, StartLoadsAndOpensOneGraphWindow) {
     for (int c = 1; c < kChannelCount; ++c)
         d.Page(c)->edtFileName->setText(QString::fromStdString((dir / "none.txt").string()));
 
+    // The missing files are named; the user goes on without those channels.
+    run.ui.QueueAnswer(Answer::Yes);
+    run.ui.QueueAnswer(Answer::Yes);
     d.btnStart->click();
     ASSERT_TRUE(run.ui.Messages().empty()) << run.ui.Messages().front();
+    ASSERT_EQ(run.ui.Questions().size(), 2u);
+    EXPECT_EQ(run.ui.Questions()[1].substr(0, 27), "Channel 3: file not found: ");
     ASSERT_NE(d.GraphWindow(), nullptr);
     EXPECT_EQ(d.GraphWindow()->windowTitle(), "Corvandell - graph window");
     EXPECT_EQ(run.State().store.Rec(0).DataCnt, 3);
@@ -182,6 +187,7 @@ TEST(MainDialog, StartLoadsAndOpensOneGraphWindow) {
 
     // A second Start changes nothing while the graph window is open.
     p->edtSampRate->setText("5");
+    run.ui.Clear();
     d.btnStart->click();
     EXPECT_EQ(run.ui.Messages(),
               std::vector<std::string>{"Close CV graph-window before loading next channels"});
