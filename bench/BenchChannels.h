@@ -52,6 +52,7 @@ inline corv::AppState& FullChannels() {
             r.WndSze = 1;
             for (int32_t i = 0; i < ChannelStore::kCapacity; ++i)
                 s->store.SetRaw(i, NoisyWord(i, c), c);
+            s->store.Pyramid(c);  // block extremes built before the timing, as after a load
         }
         s->store.TotalSpan = double{ChannelStore::kCapacity - 1} * kSampRate;
         return s;

@@ -1,8 +1,9 @@
 // Drawing a full-recording window: three channels of 6 553 600 noisy samples each, every
 // curve drawn over the whole recording into a strip of 1600 x 300 pixels, as the graph
 // window redraws its strips after a border change. The plain GetValue pass over the same
-// samples is the floor any drawing has to read through. bench/compare_reference.py builds
-// the same series for the matplotlib comparison.
+// samples is what drawing every sample would have to read through; the drawing reads block
+// extremes instead. bench/compare_reference.py builds the same series for the matplotlib
+// comparison.
 
 #include <benchmark/benchmark.h>
 
@@ -18,6 +19,7 @@
 #include "core/RecordingUiPort.h"
 #include "graph/CurveDrawing.h"
 #include "graph/DisplayRange.h"
+#include "graph/StripDrawing.h"
 
 namespace {
 
@@ -47,6 +49,20 @@ void BM_DrawThreeStrips(benchmark::State& st) {
     st.SetItemsProcessed(st.iterations() * int64_t{corv::kChannelCount} * ChannelStore::kCapacity);
 }
 
+// The overview: the active channel over the whole recording in a 1600 x 80 image.
+constexpr int kOverviewHeight = 80;
+
+void BM_DrawOverview(benchmark::State& st) {
+    const corv::AppState& s = FullChannels();
+    corv::RasterCanvas overview(kStripWidth, kOverviewHeight);
+    for (auto _ : st) {
+        corv::DrawOverview(overview, s);
+        benchmark::DoNotOptimize(overview.Pixels().data());
+        benchmark::ClobberMemory();
+    }
+    st.SetItemsProcessed(st.iterations() * ChannelStore::kCapacity);
+}
+
 void BM_GetValueThreeChannels(benchmark::State& st) {
     const ChannelStore& store = FullChannels().store;
     for (auto _ : st) {
@@ -65,4 +81,5 @@ void BM_GetValueThreeChannels(benchmark::State& st) {
 }  // namespace
 
 BENCHMARK(BM_DrawThreeStrips)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DrawOverview)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_GetValueThreeChannels)->Unit(benchmark::kMillisecond);

@@ -42,7 +42,17 @@ void ChannelStore::SetRaw(int32_t i, uint16_t raw, int c) {
     const ChannelRecord& r = Rec(c);
     const int64_t p = int64_t{i} - r.CorrSmpDelay;
     if (p < 0 || p >= MaxSamples) return;
-    if (uint16_t* w = BankWord(c, static_cast<int32_t>(p))) *w = raw;
+    if (uint16_t* w = BankWord(c, static_cast<int32_t>(p))) {
+        *w = raw;
+        m_pyramids[static_cast<size_t>(c)].Touch(p, p);
+    }
+}
+
+void ChannelStore::MarkChanged(int c, int64_t first, int64_t last) {
+    CheckIndex(c, kChannelCount);
+    MinMaxPyramid& p = m_pyramids[static_cast<size_t>(c)];
+    p.Touch(first, last);
+    p.Refresh();
 }
 
 uint16_t ChannelStore::ValueToRaw(int c, bool& inRange, double value) const {
@@ -91,11 +101,18 @@ void ChannelStore::AllocateBanks(UiPort& ui) {
     }
     MaxSamples = kCapacity;
     BlockCount = kBlockTableSize;
+    for (int c = 0; c < kChannelCount; ++c) {
+        std::array<const uint16_t*, MinMaxPyramid::kBlockRows> blocks{};
+        for (int r = 0; r < kBlockRows; ++r)
+            blocks[static_cast<size_t>(r)] = m_table[static_cast<size_t>(r * kChannelCount + c)];
+        m_pyramids[static_cast<size_t>(c)].Attach(blocks);
+    }
 }
 
 void ChannelStore::FreeBanks() {
     m_table.fill(nullptr);
     m_memory.Release();
+    for (auto& p : m_pyramids) p.Detach();
 }
 
 }  // namespace corv

@@ -11,6 +11,7 @@
 #include "core/ChannelGaps.h"
 #include "core/ChannelRecord.h"
 #include "core/Checked.h"
+#include "core/MinMaxPyramid.h"
 
 namespace corv {
 
@@ -24,6 +25,8 @@ class ChannelStore {
     static constexpr int kBlockRows = 400;
     static constexpr int kBlockTableSize = kBlockRows * kChannelCount;
     static constexpr int32_t kCapacity = kBlockSamples * kBlockRows;  // 6 553 600
+    static_assert(MinMaxPyramid::kBlockShift == kBlockShift &&
+                  MinMaxPyramid::kBlockRows == kBlockRows);
 
     ChannelStore();
     ChannelStore(const ChannelStore&) = delete;
@@ -58,6 +61,11 @@ class ChannelStore {
             }
             raw = m_table[static_cast<size_t>(k)][p & kBlockMask];
         }
+        return ScaleWord(r, raw);
+    }
+
+    // The scaled value of a raw word: GetScaledRaw of a sample holding it.
+    static double ScaleWord(const ChannelRecord& r, uint16_t raw) {
         const double v = raw * r.CoeffA + r.CoeffB;
         return v - r.yOffset;
     }
@@ -104,6 +112,18 @@ class ChannelStore {
         return m_table[static_cast<size_t>(k)];
     }
 
+    // The block extremes of channel c's bank, brought up to date with every change marked
+    // so far (by SetRaw or MarkChanged).
+    const MinMaxPyramid& Pyramid(int c) const {
+        CheckIndex(c, kChannelCount);
+        MinMaxPyramid& p = m_pyramids[static_cast<size_t>(c)];
+        p.Refresh();
+        return p;
+    }
+    // Words at bank positions first..last of channel c were written directly (loaders,
+    // undo): their block extremes are recomputed now.
+    void MarkChanged(int c, int64_t first, int64_t last);
+
     std::array<ChannelRecord, kChannelCount> Channel{};
     std::array<bool, kChannelCount> ChannelPresent{true, true, true};
     std::array<std::string, kChannelCount> ChannelComment{" ", " ", " "};
@@ -118,6 +138,8 @@ class ChannelStore {
 
     std::array<uint16_t*, kBlockTableSize> m_table{};
     BankMemory m_memory;
+    // Mutable: refreshed on demand by the const readers.
+    mutable std::array<MinMaxPyramid, kChannelCount> m_pyramids;
 };
 
 }  // namespace corv

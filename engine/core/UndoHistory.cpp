@@ -27,7 +27,15 @@ bool UndoHistory::RunEdit(AppState& state, UiPort& ui, const std::string& name,
                        "either.",
                    BoxKind::Warning);
         Clear();
-        const bool changed = run();
+        const auto words = scope.BankRanges(state);
+        bool changed = false;
+        try {
+            changed = run();
+        } catch (...) {
+            MarkWordsChanged(state, words);
+            throw;
+        }
+        MarkWordsChanged(state, words);
         if (changed && scope.MarksModified()) {
             const auto channels = scope.Channels();
             for (int c = 0; c < kChannelCount; ++c)
@@ -42,6 +50,7 @@ bool UndoHistory::RunEdit(AppState& state, UiPort& ui, const std::string& name,
     Step step;
     step.name = name;
     step.parts = scope.Capture(state);
+    step.words = scope.BankRanges(state);
     step.channels = scope.Channels();
     step.marksModified = scope.MarksModified();
     step.bytes = bytes;
@@ -54,11 +63,13 @@ bool UndoHistory::RunEdit(AppState& state, UiPort& ui, const std::string& name,
     } catch (...) {
         m_running = nullptr;
         // The command ends in the state it left; that state can still be undone.
+        MarkWordsChanged(state, step.words);
         const auto channels = step.channels;
         Push(std::move(step));
         UpdateModified(state, channels);
         throw;
     }
+    MarkWordsChanged(state, step.words);
     if (!changed) return false;
     const auto channels = step.channels;
     Push(std::move(step));
@@ -116,6 +127,7 @@ UndoOutcome UndoHistory::Undo(AppState& state) {
     Step& step = m_steps[--m_next];
     // The parts never overlap, so their order does not matter; reverse keeps it tidy.
     for (auto it = step.parts.rbegin(); it != step.parts.rend(); ++it) (*it)->Swap(state);
+    MarkWordsChanged(state, step.words);
     UpdateModified(state, step.channels);
     return {true, step.name, step.channels, RedrawFor(state, step)};
 }
@@ -124,6 +136,7 @@ UndoOutcome UndoHistory::Redo(AppState& state) {
     if (!CanRedo()) return {};
     Step& step = m_steps[m_next++];
     for (auto& part : step.parts) part->Swap(state);
+    MarkWordsChanged(state, step.words);
     UpdateModified(state, step.channels);
     return {true, step.name, step.channels, RedrawFor(state, step)};
 }
@@ -184,6 +197,13 @@ void UndoHistory::UpdateModified(AppState& state,
         }
         state.ChannelModified[size_t(c)] = modified;
     }
+}
+
+// The drawing reads block extremes of the raw words: those of the step's words are
+// recomputed, whichever way the words were written.
+void UndoHistory::MarkWordsChanged(AppState& state,
+                                   const std::vector<EditScope::BankRange>& words) {
+    for (const EditScope::BankRange& r : words) state.store.MarkChanged(r.channel, r.first, r.last);
 }
 
 uint32_t UndoHistory::RedrawFor(const AppState& state, const Step& step) {

@@ -75,6 +75,7 @@ class UndoHistory {
         std::string name;
         std::vector<LogLine> log;
         std::vector<std::unique_ptr<UndoSnapshot>> parts;
+        std::vector<EditScope::BankRange> words;  // the bank words the step may change
         std::array<bool, kChannelCount> channels{};
         bool marksModified = true;
         size_t bytes = 0;
@@ -84,6 +85,7 @@ class UndoHistory {
     void Push(Step step);
     void DropOldest();
     void UpdateModified(AppState& state, const std::array<bool, kChannelCount>& channels) const;
+    static void MarkWordsChanged(AppState& state, const std::vector<EditScope::BankRange>& words);
     static uint32_t RedrawFor(const AppState& state, const Step& step);
 
     std::vector<Step> m_steps;

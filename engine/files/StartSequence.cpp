@@ -108,6 +108,10 @@ StartOutcome RunStart(AppState& state, UiPort& ui, const StartHooks& hooks) {
     if (!ScalingsAreFinite(state, ui)) return StartOutcome::PrepareFailed;
     DeriveOutputNames(state);
     const int failures = LoadChannels(state, ui, hooks);
+    // The loaders write the banks directly (also when cancelled or failed): the drawing's
+    // block extremes are built now.
+    for (int c = 0; c < kChannelCount; ++c)
+        state.store.MarkChanged(c, 0, int64_t{state.store.MaxSamples} - 1);
     if (failures == kLoadCancelled) return StartOutcome::Cancelled;
     if (failures > 0) {
         ui.Message(" Error. Missing data files.");

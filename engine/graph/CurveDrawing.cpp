@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <type_traits>
 #include <vector>
 
 #include "AppState.h"
@@ -114,6 +115,22 @@ class LineColumnSink {
             m_highLeft = AnyOther(ys, n, m_high);
         }
         m_last = ys[n - 1];
+    }
+
+    // A whole column at once: its first and last row, its extremes and whether each
+    // extreme row is left again after the extreme is first reached.
+    void AddColumn(int32_t tc, int32_t first, int32_t last, int32_t low, int32_t high, bool lowLeft,
+                   bool highLeft) {
+        Finish();
+        m_m.LineTo(m_c, tc, first);
+        m_open = true;
+        m_tc = tc;
+        m_first = first;
+        m_last = last;
+        m_low = low;
+        m_high = high;
+        m_lowLeft = lowLeft;
+        m_highLeft = highLeft;
     }
 
     void Finish() {
@@ -315,6 +332,118 @@ void ForEachColumnPoint(const CurveMapping& m, const ChannelStore& store, int c,
     sink.Finish();
 }
 
+// The rows of a channel's samples read from its raw words and their block extremes. Only
+// for samples whose row is a monotone function of the raw word: no first difference, no
+// polynomial, a finite slope other than zero (rising or falling, in any chart style), so
+// that the rows of a block lie between those of its smallest and largest word. Samples
+// before the channel's delay read as the word 0.
+class WordRows {
+  public:
+    WordRows(const ChannelStore& store, int c, const CurveMapping& m)
+        : m_r(store.Rec(c)), m_m(m), m_pyramid(store.Pyramid(c)), m_delay(m_r.CorrSmpDelay) {}
+
+    // Whether the samples first..last can be read this way; last is cut to the end of the
+    // data, where the curve ends.
+    static bool Apply(const ChannelStore& store, int c, int32_t first, int32_t& last) {
+        const ChannelRecord& r = store.Rec(c);
+        if (r.Derivation == 1 || r.bApplyPolynom == 1 || r.CoeffA == 0 ||
+            !std::isfinite(r.CoeffA) || !std::isfinite(r.CoeffB) || !std::isfinite(r.yOffset))
+            return false;
+        if (first < 0 || first > r.DataCnt) return false;  // the curve ends at once
+        last = std::min(last, r.DataCnt);
+        const int64_t pLast = int64_t{last} - r.CorrSmpDelay;
+        if (pLast < 0) return true;  // all before the delay
+        const int64_t pFirst = std::max<int64_t>(int64_t{first} - r.CorrSmpDelay, 0);
+        const int64_t lastBlock = (pLast >> ChannelStore::kBlockShift) * kChannelCount + c;
+        return lastBlock < store.BlockCount && store.Pyramid(c).Covers(pFirst, pLast);
+    }
+
+    int32_t Row(uint16_t w) const { return m_m.RowOf(ChannelStore::ScaleWord(m_r, w)); }
+    int32_t RowAt(int64_t i) const {
+        const int64_t p = i - m_delay;
+        return Row(p < 0 ? uint16_t{0} : m_pyramid.Word(p));
+    }
+
+    // The lowest and highest row among samples first..last (first <= last).
+    void Rows(int64_t first, int64_t last, int32_t& low, int32_t& high) const {
+        uint16_t lo = std::numeric_limits<uint16_t>::max(), hi = 0;
+        if (first < m_delay) {
+            lo = hi = 0;
+            first = m_delay;
+        }
+        if (first <= last) {
+            uint16_t a = 0, b = 0;
+            m_pyramid.Extremes(first - m_delay, last - m_delay, a, b);
+            lo = std::min(lo, a);
+            hi = std::max(hi, b);
+        }
+        const int32_t ra = Row(lo), rb = Row(hi);
+        low = std::min(ra, rb);
+        high = std::max(ra, rb);
+    }
+
+    // Whether, in samples first..last that end on the extreme row `row` of theirs and do
+    // not all lie on it, some sample leaves it after it is first reached: the row is reached
+    // before the last sample off it.
+    bool LeftAgain(int64_t first, int64_t last, int32_t row) const {
+        const auto all = [&](uint16_t lo, uint16_t hi) { return Row(lo) == row && Row(hi) == row; };
+        int64_t off = first - 1;
+        const int64_t pFirst = std::max(first - m_delay, int64_t{0});
+        if (last - m_delay >= pFirst) {
+            const int64_t p = m_pyramid.LastFailing(pFirst, last - m_delay, all);
+            if (p >= pFirst) off = p + m_delay;
+        }
+        if (off < first && first < m_delay && Row(0) != row) off = std::min(last, m_delay - 1);
+        if (off <= first) return false;
+        int32_t low = 0, high = 0;
+        Rows(first, off - 1, low, high);
+        return low == row || high == row;
+    }
+
+  private:
+    const ChannelRecord& m_r;
+    const CurveMapping& m_m;
+    const MinMaxPyramid& m_pyramid;
+    int64_t m_delay;
+};
+
+// The line or bar columns of samples first..last from the raw words' block extremes: a
+// column costs about the number of blocks and edge words it spans, not its samples.
+template <class Sink>
+void ForEachColumnOfWords(const CurveMapping& m, const ChannelStore& store, int c, int32_t first,
+                          int32_t last, double dt, Sink& sink) {
+    const WordRows rows(store, c, m);
+    for (int64_t i = first; i <= last;) {
+        const int32_t tc = m.TimeCoord(static_cast<double>(i) * dt);
+        const int64_t end = ColumnEnd(m, i, last, dt);
+        int32_t low = 0, high = 0;
+        rows.Rows(i, end, low, high);
+        if constexpr (std::is_same_v<Sink, LineColumnSink>) {
+            const int32_t lastRow = rows.RowAt(end);
+            bool lowLeft = true, highLeft = true;
+            if (low != high && lastRow == high) highLeft = rows.LeftAgain(i, end, high);
+            if (low != high && lastRow == low) lowLeft = rows.LeftAgain(i, end, low);
+            sink.AddColumn(tc, rows.RowAt(i), lastRow, low, high, lowLeft, highLeft);
+        } else {
+            sink.AddRun(tc, nullptr, static_cast<int>(end - i + 1), low, high);
+        }
+        i = end + 1;
+    }
+    sink.Finish();
+}
+
+// Lines and bars read block extremes where the rows follow the raw words; dots and every
+// other case read each sample.
+template <class Sink>
+void ForEachColumn(const CurveMapping& m, const ChannelStore& store, int c, int32_t first,
+                   int32_t last, double dt, Sink& sink) {
+    int32_t end = last;
+    if (WordRows::Apply(store, c, first, end))
+        ForEachColumnOfWords(m, store, c, first, end, dt, sink);
+    else
+        ForEachColumnPoint(m, store, c, first, last, dt, sink);
+}
+
 void DrawPoints(Canvas& canvas, const CurveMapping& m, const ChannelStore& store, int c,
                 int32_t first, int32_t last, double dt, bool byColumn, bool thin) {
     if (!byColumn) {
@@ -326,12 +455,12 @@ void DrawPoints(Canvas& canvas, const CurveMapping& m, const ChannelStore& store
     switch (m.Figure()) {
         case CurveFigure::Line: {
             LineColumnSink sink(canvas, m);
-            ForEachColumnPoint(m, store, c, first, last, dt, sink);
+            ForEachColumn(m, store, c, first, last, dt, sink);
             break;
         }
         case CurveFigure::Bars: {
             BarColumnSink sink(canvas, m);
-            ForEachColumnPoint(m, store, c, first, last, dt, sink);
+            ForEachColumn(m, store, c, first, last, dt, sink);
             break;
         }
         case CurveFigure::Dots: {

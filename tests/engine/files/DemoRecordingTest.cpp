@@ -8,9 +8,11 @@
 
 #include "AppState.h"
 #include "TestSupport.h"
+#include "core/RasterCanvas.h"
 #include "core/RecordingUiPort.h"
 #include "core/Times.h"
 #include "files/StartSequence.h"
+#include "graph/CurveDrawing.h"
 #include "settings/Defaults.h"
 #include "settings/SetupFile.h"
 
@@ -98,6 +100,23 @@ TEST(DemoRecording, BinaryCopyGivesTheSameBeakChannel) {
     EXPECT_EQ(differing, 0);
     // The depth channel is the text file in both.
     EXPECT_EQ(binary.store.Rec(1).DataCnt, kLastIndex);
+}
+
+TEST(DemoRecording, CurveAfterAnotherStartIsDrawnFromTheNewWords) {
+    // The banks are kept between runs: the words of an earlier recording, already drawn,
+    // must not show through the curve of the one loaded next.
+    AppState s;
+    RecordingUiPort ui;
+    ASSERT_TRUE(StartDemo(s, ui, "demo.cfg"));
+    for (int32_t p = 0; p <= kLastIndex; ++p) *s.store.BankWord(0, p) = p % 2 ? 65535 : 0;
+    s.store.MarkChanged(0, 0, kLastIndex);
+    ASSERT_EQ(RunStart(s, ui), StartOutcome::Loaded);
+    const ChannelRecord& r = s.store.Rec(0);
+    const double span = kLastIndex * 100.0;
+    RasterCanvas fast(800, 100), reference(800, 100);
+    DrawCurve(fast, s.store, 0, 0, 800, 100, 0, span, r.LowRng, r.HighRng);
+    DrawCurveReference(reference, s.store, 0, 0, 800, 100, 0, span, r.LowRng, r.HighRng);
+    EXPECT_EQ(fast.CountDifferences(reference), 0);
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "GraphTestSupport.h"
+#include "core/EditScope.h"
 #include "core/RasterCanvas.h"
 #include "core/RecordingCanvas.h"
 #include "graph/CurveDrawing.h"
@@ -176,6 +177,77 @@ TEST(CurveColumnChunks, ExtremeLeftOnceAnywhereInTheLastColumn) {
                 g->store.SetRaw(k, 200, 0);
             }
         }
+    }
+}
+
+// Lines and bars read block extremes of the raw words where the rows follow the words:
+// windows whose columns start and end inside blocks, falling and rising scalings, a delay
+// (samples before it read as the word 0), a data end inside the window.
+TEST(CurveBlockExtremes, WindowsCuttingBlocksWithScalingsAndDelays) {
+    test::GraphState g;
+    const size_t n = ChannelStore::kCapacity;
+    ChannelRecord& r = g.Load(0, NoisyWalk(n, 5), 1);
+    std::mt19937 rng(21);
+    std::uniform_real_distribution<double> at(0, static_cast<double>(n)), digits(0.5, 6.9);
+    std::uniform_int_distribution<int> width(1, 480);
+    struct Scaling {
+        double a, b;
+        int32_t delay, dataCnt;
+    };
+    const int32_t whole = static_cast<int32_t>(n) - 1;
+    const Scaling scalings[] = {{1, -32500, 0, whole},
+                                {-1, 32500, 777, whole},
+                                {0.37, -12000, -333, whole - 12345},
+                                {-2.5e-3, 80, 5000, whole - 3}};
+    for (int round = 0; round < 80; ++round) {
+        const Scaling& sc = scalings[round % 4];
+        r.CoeffA = sc.a;
+        r.CoeffB = sc.b;
+        r.CorrSmpDelay = sc.delay;
+        r.DataCnt = sc.dataCnt;
+        r.GrRepr = static_cast<uint8_t>(round % 10);
+        const double left = round % 7 == 0 ? 0 : at(rng);
+        const double right = left + std::pow(10.0, digits(rng));
+        const bool zoom = round % 5 == 0;
+        const double lo = sc.a == -2.5e-3 ? 0 : zoom ? -500 : -12500;
+        ExpectSamePixels(g->store, 0, width(rng), 160, left, right, lo,
+                         zoom ? lo + 0.001 : lo + 25000, "block extremes");
+        if (HasFailure()) FAIL() << "round " << round;
+    }
+}
+
+// Commands write the banks through the undo history, which brings the block extremes up
+// to date after each run, undo and redo, however the words were written.
+TEST(CurveBlockExtremes, SameCurveAfterEditsUndoAndRedo) {
+    test::GraphState g;
+    const size_t n = 2000000;
+    ChannelRecord& r = g.Load(2, NoisyWalk(n, 9), 1);
+    r.yOffset = 32500;
+    std::mt19937 rng(4);
+    std::uniform_int_distribution<int32_t> at(0, static_cast<int32_t>(n) - 1);
+    std::uniform_int_distribution<int> word(0, 65535), width(1, 400);
+    const auto check = [&](double left, double right, const char* what) {
+        for (uint8_t code : {uint8_t{0}, uint8_t{1}, uint8_t{3}}) {
+            r.GrRepr = code;
+            ExpectSamePixels(g->store, 2, width(rng), 120, left, right, -32500, 32500, what);
+        }
+    };
+    for (int step = 0; step < 12; ++step) {
+        const int32_t a = at(rng), b = std::min<int32_t>(a + at(rng) % 300000, r.DataCnt);
+        const uint16_t w = static_cast<uint16_t>(word(rng));
+        g->history.RunEdit(*g, g.ui, "Edit", EditScope().Words(2, a, b), [&] {
+            for (int32_t i = a; i <= b; i += 1 + i % 3) *g->store.BankWord(2, i) = w;
+            return true;
+        });
+        check(a - 5000.5, b + 5000.5, "after an edit");
+        if (step % 3 == 2) {
+            g->history.Undo(*g);
+            check(a - 5000.5, b + 5000.5, "after undo");
+            if (step == 2) check(0, static_cast<double>(n), "whole channel after undo");
+            g->history.Redo(*g);
+            check(a - 5000.5, b + 5000.5, "after redo");
+        }
+        if (HasFailure()) FAIL() << "step " << step;
     }
 }
 
