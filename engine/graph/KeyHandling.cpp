@@ -16,13 +16,13 @@ constexpr KeyModifiers kCtrl{false, true, false};
 
 constexpr KeyModifiers kCtrlShift{true, true, false};
 constexpr std::array<KeyChord, 28> kMenuShortcuts = {{
-    {Key::F1, kPlain},  {Key::F2, kPlain},  {Key::F3, kPlain},  {Key::F4, kPlain},
-    {Key::F5, kPlain},  {Key::F6, kPlain},  {Key::F8, kPlain},  {Key::F9, kPlain},
-    {Key::F10, kPlain}, {Key::F3, kShift},  {Key::F3, kCtrl},   {Key::F6, kCtrl},
-    {Key::F10, kCtrl},  {Key::F10, kShift}, {Key::U, kCtrl},    {Key::D, kCtrl},
-    {Key::M, kPlain},   {Key::N, kPlain},   {Key::D4, kPlain},  {Key::D5, kPlain},
-    {Key::S, kPlain},   {Key::Q, kPlain},   {Key::W, kPlain},   {Key::F, kPlain},
-    {Key::C, kCtrl},    {Key::Z, kCtrl},    {Key::Y, kCtrl},    {Key::Z, kCtrlShift},
+    {Key::F1, kPlain},  {Key::F2, kPlain},  {Key::F3, kPlain}, {Key::F4, kPlain},
+    {Key::F5, kPlain},  {Key::F6, kPlain},  {Key::F8, kPlain}, {Key::F9, kPlain},
+    {Key::F10, kPlain}, {Key::F3, kShift},  {Key::F3, kCtrl},  {Key::F6, kCtrl},
+    {Key::F10, kCtrl},  {Key::F10, kShift}, {Key::U, kCtrl},   {Key::D, kCtrl},
+    {Key::M, kPlain},   {Key::N, kPlain},   {Key::D4, kPlain}, {Key::D5, kPlain},
+    {Key::S, kPlain},   {Key::Q, kPlain},   {Key::W, kPlain},  {Key::F, kPlain},
+    {Key::C, kCtrl},    {Key::Z, kCtrl},    {Key::Y, kCtrl},   {Key::Z, kCtrlShift},
 }};
 
 KeyCommand ShiftRule(Key key) {

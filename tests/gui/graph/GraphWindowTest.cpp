@@ -109,7 +109,7 @@ TEST(GraphWindow, MenuItemsMoveTheCursorsAndTheReadoutsFollowAndHelpOpens) {
     // Every command is connected; Undo waits for a step.
     for (const char* name : {"mniMultiply", "mniSmooth121", "mniStatistic", "mniSearchNext"})
         EXPECT_TRUE(m.Item(name)->isEnabled()) << name;
-    EXPECT_FALSE(m.Item("mniUndo")->isEnabled());  // nothing to take back yet
+    EXPECT_FALSE(m.Item("mniUndo")->isEnabled());      // nothing to take back yet
     EXPECT_TRUE(m.Item("mniBiChannel")->isEnabled());  // two channels are present
 
     Trigger(w, "mnixZoomHelp");
