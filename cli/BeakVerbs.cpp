@@ -17,21 +17,16 @@ namespace {
 
 std::string DimsJson(const AppState& state) {
     const DimList& list = state.analysis.dimList;
-    std::string json = "[";
-    for (int k = 0; k < list.count; ++k) {
-        const Dim& d = list.dims[static_cast<size_t>(k)];
-        if (k > 0) json += ',';
-        json += JsonObject()
-                    .Add("start", d.start)
-                    .Add("end", d.end)
-                    .Add("gap", d.gap)
-                    .Add("maximum", d.maximum)
-                    .Add("type_value", d.typeValue)
-                    .Add("positive_sum", d.positiveSum)
-                    .Add("duration", d.duration)
-                    .Str();
-    }
-    return json + "]";
+    return JsonObjectArray(list.dims.begin(), list.dims.begin() + list.count, [](const Dim& d) {
+        return JsonObject()
+            .Add("start", d.start)
+            .Add("end", d.end)
+            .Add("gap", d.gap)
+            .Add("maximum", d.maximum)
+            .Add("type_value", d.typeValue)
+            .Add("positive_sum", d.positiveSum)
+            .Add("duration", d.duration);
+    });
 }
 
 std::string TypeText(const AppState& state) {

@@ -20,12 +20,6 @@ namespace corv::cli {
 
 namespace {
 
-std::string JoinWords(const std::vector<std::string>& words) {
-    std::string text;
-    for (size_t k = 0; k < words.size(); ++k) text += (k ? " " : "") + words[k];
-    return text;
-}
-
 void Statistics(ScriptContext& ctx, const std::vector<std::string>&) {
     const SectionStatistics s = WorkSectionStatistics(ctx.state);
     PrintJson(ctx.out, JsonObject()
@@ -48,7 +42,7 @@ void Statistics(ScriptContext& ctx, const std::vector<std::string>&) {
 }
 
 void Comment(ScriptContext& ctx, const std::vector<std::string>& args) {
-    ctx.state.PendingComment = JoinWords(args);
+    ctx.state.PendingComment = TypedText(args);
     PrintJson(ctx.out,
               JsonObject().Add("command", "comment").Add("text", ctx.state.PendingComment));
 }
@@ -135,19 +129,15 @@ void CountEventsVerb(ScriptContext& ctx, const std::vector<std::string>& args) {
 }
 
 std::string TagList(const std::vector<TagNode>& tags) {
-    std::string list = "[";
-    for (size_t k = 0; k < tags.size(); ++k) {
-        const TagNode& t = tags[k];
-        list += (k ? "," : "") + JsonObject()
-                                     .Add("index", t.index)
-                                     .Add("value", t.value)
-                                     .Add("kind", t.kind)
-                                     .Add("amplitude", t.amplitude)
-                                     .Add("wave_frequency", t.waveFrequency)
-                                     .Add("wave_area", t.waveArea)
-                                     .Str();
-    }
-    return list + "]";
+    return JsonObjectArray(tags.begin(), tags.end(), [](const TagNode& t) {
+        return JsonObject()
+            .Add("index", t.index)
+            .Add("value", t.value)
+            .Add("kind", t.kind)
+            .Add("amplitude", t.amplitude)
+            .Add("wave_frequency", t.waveFrequency)
+            .Add("wave_area", t.waveArea);
+    });
 }
 
 void Frequency(ScriptContext& ctx, const std::vector<std::string>& args) {

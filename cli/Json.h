@@ -37,4 +37,12 @@ class JsonObject {
 [[nodiscard]] std::string JsonArray(const std::vector<double>& values);
 [[nodiscard]] std::string JsonArray(const std::vector<int64_t>& values);
 
+// A JSON array with one object per item of first..last, made by toObject(item).
+template <class It, class ToObject>
+[[nodiscard]] std::string JsonObjectArray(It first, It last, ToObject toObject) {
+    std::string s = "[";
+    for (It it = first; it != last; ++it) s += (it == first ? "" : ",") + toObject(*it).Str();
+    return s + "]";
+}
+
 }  // namespace corv::cli
