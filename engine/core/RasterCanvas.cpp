@@ -10,8 +10,7 @@
 namespace corv {
 
 RasterCanvas::RasterCanvas(int width, int height, Colour background)
-    : m_width(std::max(width, 0)),
-      m_height(std::max(height, 0)),
+    : SizedCanvas(std::max(width, 0), std::max(height, 0)),
       m_pixels(static_cast<size_t>(m_width) * static_cast<size_t>(m_height),
                background & kColourMask) {}
 

@@ -8,11 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "core/Canvas.h"
+#include "core/SizedCanvas.h"
 
 namespace corv {
 
-class RasterCanvas : public Canvas {
+class RasterCanvas : public SizedCanvas {
   public:
     RasterCanvas(int width, int height, Colour background = 0xFFFFFF);
 
@@ -23,8 +23,6 @@ class RasterCanvas : public Canvas {
     // Pixels that differ from another canvas of the same size.
     int64_t CountDifferences(const RasterCanvas& other) const;
 
-    int Width() const override { return m_width; }
-    int Height() const override { return m_height; }
     void SetPenColour(Colour c) override { m_pen = c & kColourMask; }
     void SetPenStyle(PenStyle s) override;
     void SetPenMode(PenMode m) override { m_mode = m; }
@@ -49,7 +47,6 @@ class RasterCanvas : public Canvas {
     // Whether step k of the current line is drawn by the pen pattern.
     void Line(int64_t x0, int64_t y0, int64_t x1, int64_t y1);
 
-    int m_width, m_height;
     std::vector<Colour> m_pixels;
     int m_x = 0, m_y = 0;
     Colour m_pen = 0, m_brush = 0xFFFFFF, m_font = 0;

@@ -5,13 +5,13 @@
 #include <string>
 #include <vector>
 
-#include "core/Canvas.h"
+#include "core/SizedCanvas.h"
 
 namespace corv {
 
-class RecordingCanvas : public Canvas {
+class RecordingCanvas : public SizedCanvas {
   public:
-    RecordingCanvas(int width, int height) : m_width(width), m_height(height) {}
+    RecordingCanvas(int width, int height) : SizedCanvas(width, height) {}
 
     // Each call as text, for example "pen colour 255", "line 0,0-10,5", "text 3,4 JAN".
     const std::vector<std::string>& Calls() const { return m_calls; }
@@ -25,8 +25,6 @@ class RecordingCanvas : public Canvas {
     Colour FontColour() const { return m_font; }
     int FontHeight() const { return m_fontHeight; }
 
-    int Width() const override { return m_width; }
-    int Height() const override { return m_height; }
     void SetPenColour(Colour c) override;
     void SetPenStyle(PenStyle s) override;
     void SetPenMode(PenMode m) override;
@@ -45,7 +43,6 @@ class RecordingCanvas : public Canvas {
   private:
     void Add(std::string s) { m_calls.push_back(std::move(s)); }
 
-    int m_width, m_height;
     int m_x = 0, m_y = 0;
     Colour m_pen = 0, m_brush = 0xFFFFFF, m_font = 0;
     PenMode m_mode = PenMode::Copy;

@@ -50,7 +50,7 @@ constexpr double kEmPerCap = 1.0 / 0.72;
 
 }  // namespace
 
-SvgCanvas::SvgCanvas(int width, int height) : m_width(width), m_height(height) {}
+SvgCanvas::SvgCanvas(int width, int height) : SizedCanvas(width, height) {}
 
 void SvgCanvas::SetPenColour(Colour c) {
     FlushPath();

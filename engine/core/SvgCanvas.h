@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "core/Canvas.h"
+#include "core/SizedCanvas.h"
 
 namespace corv {
 
-class SvgCanvas : public Canvas {
+class SvgCanvas : public SizedCanvas {
   public:
     // A region of width x height pixels.
     SvgCanvas(int width, int height);
@@ -19,8 +19,6 @@ class SvgCanvas : public Canvas {
     // The SVG elements drawn so far.
     [[nodiscard]] std::string Body();
 
-    int Width() const override { return m_width; }
-    int Height() const override { return m_height; }
     void SetPenColour(Colour c) override;
     void SetPenStyle(PenStyle s) override;
     void SetPenMode(PenMode) override {}
@@ -41,7 +39,6 @@ class SvgCanvas : public Canvas {
     void FlushPath();
     std::string Stroke() const;
 
-    int m_width, m_height;
     Colour m_pen = 0, m_brush = 0xFFFFFF, m_font = 0;
     PenStyle m_style = PenStyle::Solid;
     int m_fontHeight = 8;
