@@ -45,9 +45,8 @@ QLineEdit* Row(QWidget* group, const FormScale& s, const char* name, const char*
 
 TfrmBeakParm::TfrmBeakParm(AppState& state, UiPort& ui, QWidget* parent)
     : QDialog(parent), m_state(state), m_ui(ui) {
-    setObjectName(QStringLiteral("frmBeakParm"));
-    setWindowTitle(QStringLiteral("Beak Parameters"));
-    const FormScale s(font());
+    const FormScale s =
+        StartForm(this, QStringLiteral("frmBeakParm"), QStringLiteral("Beak Parameters"));
     const BeakParamTexts t = CurrentParamTexts(state);
 
     gboBeak = MakeGroup(this, s, "gboBeak", "Beak events", 8, 8, kGroupWidth, 6);
@@ -90,10 +89,7 @@ TfrmBeakParm::TfrmBeakParm(AppState& state, UiPort& ui, QWidget* parent)
                            buttonsTop, 75, 25);
     btnOk->setDefault(true);
     setFixedSize(s.X(2 * kGroupWidth + 26), s.Y(buttonsTop + 36));
-    EnterPressesOk(this, btnOk);
-
-    connect(btnOk, &QPushButton::clicked, this, [this] { btnOkClick(); });
-    connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
+    WireOkCancel(this, btnOk, btnCancel, [this] { btnOkClick(); });
     connect(btnChgBeakType, &QPushButton::clicked, this, [this] { btnChgBeakTypeClick(); });
     connect(btnHelp, &QPushButton::clicked, this, [this] {
         RunGuarded(m_ui, [this] {

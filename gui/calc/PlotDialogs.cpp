@@ -57,9 +57,7 @@ PlotChannelQuery::PlotChannelQuery(QWidget* parent) : QDialog(parent) {
     btnCancel->setObjectName(QStringLiteral("btnCancel"));
     btnCancel->setGeometry(130, 40 + 2 * row, 90, row + 2);
     setFixedSize(230, 50 + 3 * row + 2);
-    EnterPressesOk(this, btnOK);
-    connect(btnOK, &QPushButton::clicked, this, &QDialog::accept);
-    connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
+    WireOkCancel(this, btnOK, btnCancel, [this] { accept(); });
 }
 
 TfrmPlotChnl1againstChnl2::TfrmPlotChnl1againstChnl2(AppState& state, UiPort& ui,

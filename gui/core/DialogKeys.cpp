@@ -11,4 +11,11 @@ void EnterPressesOk(QDialog* dialog, QPushButton* ok) {
     ok->setDefault(true);
 }
 
+void WireOkCancel(QDialog* dialog, QPushButton* ok, QPushButton* cancel,
+                  const std::function<void()>& onOk) {
+    EnterPressesOk(dialog, ok);
+    QObject::connect(ok, &QPushButton::clicked, dialog, onOk);
+    QObject::connect(cancel, &QPushButton::clicked, dialog, &QDialog::reject);
+}
+
 }  // namespace corv

@@ -1,5 +1,6 @@
 #include "core/FormControls.h"
 
+#include <QDialog>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -39,6 +40,15 @@ void FitIntoArea(QWidget* w, const QSize& area) {
 }
 
 }  // namespace
+
+FormScale StartForm(QDialog* form, const QString& name, const QString& title, int width,
+                    int height) {
+    form->setObjectName(name);
+    form->setWindowTitle(title);
+    const FormScale s(form->font());
+    if (width > 0) form->setFixedSize(s.X(width), s.Y(height));
+    return s;
+}
 
 void CentreOnScreen(QWidget* w) {
     const QScreen* screen = w->screen() ? w->screen() : QGuiApplication::primaryScreen();

@@ -4,6 +4,7 @@
 
 #include <QString>
 
+class QDialog;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -12,6 +13,11 @@ class QWidget;
 namespace corv {
 
 class FormScale;
+
+// Names and titles a form and gives the scale of its font; a design size above 0 fixes the
+// form's size.
+FormScale StartForm(QDialog* form, const QString& name, const QString& title, int width = 0,
+                    int height = 0);
 
 // A label as high as an edit of the same row, its text centred vertically.
 QLabel* MakeLabel(QWidget* parent, const FormScale& s, const QString& name, const QString& text,

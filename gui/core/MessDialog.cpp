@@ -17,9 +17,8 @@ constexpr int kButtonTop = 272;
 }  // namespace
 
 TfrmMessDialog::TfrmMessDialog(QWidget* parent) : QDialog(parent) {
-    setObjectName(QStringLiteral("frmMessDialog"));
-    setWindowTitle(QStringLiteral("Confirmation"));
-    const FormScale s(font());
+    const FormScale s =
+        StartForm(this, QStringLiteral("frmMessDialog"), QStringLiteral("Confirmation"));
     resize(s.X(396), s.Y(356));
 
     btnOK = new QPushButton(QStringLiteral("OK"), this);

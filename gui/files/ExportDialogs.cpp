@@ -60,9 +60,7 @@ ExportDialog::ExportDialog(AppState& state, UiPort& ui, ExportFormat format, QWi
                            75, 25);
     btnHelp =
         MakeButton(this, s, QStringLiteral("btnHelp"), QStringLiteral("Help"), 252, 160, 75, 25);
-    EnterPressesOk(this, btnOK);
-    connect(btnOK, &QPushButton::clicked, this, [this] { btnOKClick(); });
-    connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
+    WireOkCancel(this, btnOK, btnCancel, [this] { btnOKClick(); });
     connect(btnHelp, &QPushButton::clicked, this,
             [this] { RunGuarded(m_ui, [this] { btnHelpClick(); }); });
 

@@ -26,10 +26,8 @@ QRadioButton* Named(RadioGroup* group, int i, const char* name) {
 
 TfrmChartStyle::TfrmChartStyle(AppState& state, UiPort& ui, int c, QWidget* parent)
     : QDialog(parent), m_state(state), m_ui(ui), m_channel(c) {
-    setObjectName(QStringLiteral("frmChartStyle"));
-    setWindowTitle(QStringLiteral("Chart Style"));
-    const FormScale s(font());
-    setFixedSize(s.X(316), s.Y(224));
+    const FormScale s =
+        StartForm(this, QStringLiteral("frmChartStyle"), QStringLiteral("Chart Style"), 316, 224);
 
     gboScale =
         new RadioGroup(this, s, QStringLiteral("gboScale"), QStringLiteral("Scale"),
@@ -55,9 +53,7 @@ TfrmChartStyle::TfrmChartStyle(AppState& state, UiPort& ui, int c, QWidget* pare
     btnOK = MakeButton(this, s, QStringLiteral("btnOK"), QStringLiteral("OK"), 56, 184, 75, 25);
     btnCancel = MakeButton(this, s, QStringLiteral("btnCancel"), QStringLiteral("Cancel"), 184, 184,
                            75, 25);
-    EnterPressesOk(this, btnOK);
-    connect(btnOK, &QPushButton::clicked, this, [this] { btnOKClick(); });
-    connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
+    WireOkCancel(this, btnOK, btnCancel, [this] { btnOKClick(); });
 
     Fill(ChartStyleOf(state, c));
 }

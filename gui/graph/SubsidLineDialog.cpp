@@ -25,10 +25,8 @@ constexpr int kRowTop = 20;
 
 TFrmSubsidLine::TFrmSubsidLine(AppState& state, UiPort& ui, int c, QWidget* parent)
     : QDialog(parent), m_state(state), m_ui(ui), m_channel(c) {
-    setObjectName(QStringLiteral("FrmSubsidLine"));
-    setWindowTitle(QStringLiteral("FrmSubsidLine"));
-    const FormScale s(font());
-    setFixedSize(s.X(216), s.Y(292));
+    const FormScale s =
+        StartForm(this, QStringLiteral("FrmSubsidLine"), QStringLiteral("FrmSubsidLine"), 216, 292);
 
     for (int i = 1; i <= kSubsidLineRows; ++i) {
         const size_t k = static_cast<size_t>(i - 1);
@@ -43,9 +41,7 @@ TFrmSubsidLine::TFrmSubsidLine(AppState& state, UiPort& ui, int c, QWidget* pare
     btnOK = MakeButton(this, s, QStringLiteral("btnOK"), QStringLiteral("OK"), 24, 250, 75, 25);
     btnCancel = MakeButton(this, s, QStringLiteral("btnCancel"), QStringLiteral("Cancel"), 116, 250,
                            75, 25);
-    EnterPressesOk(this, btnOK);
-    connect(btnOK, &QPushButton::clicked, this, [this] { btnOKClick(); });
-    connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
+    WireOkCancel(this, btnOK, btnCancel, [this] { btnOKClick(); });
 
     Fill(SubsidLineRowsOf(state, c));
 }

@@ -33,11 +33,10 @@ constexpr const char* kNoStripLeft = " At least one channel needs a height above
 
 TFormChgeWinHeight::TFormChgeWinHeight(AppState& state, UiPort& ui, QWidget* parent)
     : QDialog(parent), m_state(state), m_ui(ui) {
-    setObjectName(QStringLiteral("FormChgeWinHeight"));
-    setWindowTitle(QStringLiteral("Change Window Height"));
-    const FormScale s(font());
     const int labelLeft = kBarLeft + kBarWidth + 20;
-    setFixedSize(s.X(labelLeft + kLabelWidth + 10), s.Y(kFormHeight));
+    const FormScale s =
+        StartForm(this, QStringLiteral("FormChgeWinHeight"), QStringLiteral("Change Window Height"),
+                  labelLeft + kLabelWidth + 10, kFormHeight);
 
     lblZero = new QLabel(QStringLiteral("0"), this);
     lblZero->setObjectName(QStringLiteral("lblZero"));
@@ -71,9 +70,7 @@ TFormChgeWinHeight::TFormChgeWinHeight(AppState& state, UiPort& ui, QWidget* par
         MakeButton(this, s, QStringLiteral("btnOK"), QStringLiteral("OK"), 40, kButtonTop, 75, 25);
     btnCancel = MakeButton(this, s, QStringLiteral("btnCancel"), QStringLiteral("Cancel"), 150,
                            kButtonTop, 75, 25);
-    EnterPressesOk(this, btnOK);
-    connect(btnOK, &QPushButton::clicked, this, [this] { btnOKClick(); });
-    connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
+    WireOkCancel(this, btnOK, btnCancel, [this] { btnOKClick(); });
 }
 
 void TFormChgeWinHeight::btnOKClick() {

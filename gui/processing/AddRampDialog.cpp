@@ -18,10 +18,8 @@ namespace corv {
 
 TfrmAddRamp::TfrmAddRamp(AppState& state, UiPort& ui, RampActions actions, QWidget* parent)
     : QDialog(parent), m_state(state), m_ui(ui), m_actions(std::move(actions)) {
-    setObjectName(QStringLiteral("frmAddRamp"));
-    setWindowTitle(QStringLiteral("Add ramp"));
-    const FormScale s(font());
-    setFixedSize(s.X(330), s.Y(150));
+    const FormScale s =
+        StartForm(this, QStringLiteral("frmAddRamp"), QStringLiteral("Add ramp"), 330, 150);
 
     rdbRampOffs = new QRadioButton(QStringLiteral("&Ramp offset"), this);
     rdbRampOffs->setObjectName(QStringLiteral("rdbRampOffs"));
@@ -37,9 +35,7 @@ TfrmAddRamp::TfrmAddRamp(AppState& state, UiPort& ui, RampActions actions, QWidg
         MakeButton(this, s, QStringLiteral("btnHelp"), QStringLiteral("&Help"), 120, 100, 80, 25);
     btnCancel = MakeButton(this, s, QStringLiteral("btnCancel"), QStringLiteral("&Cancel"), 220,
                            100, 80, 25);
-    EnterPressesOk(this, btnOK);
-    connect(btnOK, &QPushButton::clicked, this, [this] { btnOKClick(); });
-    connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
+    WireOkCancel(this, btnOK, btnCancel, [this] { btnOKClick(); });
     connect(btnHelp, &QPushButton::clicked, this, [this] {
         m_ui.ShowHelpFile(TfrmHelp::HelpFilePath(m_state.folders.HelpFolder, "dlgAddRamp.rtf"));
     });

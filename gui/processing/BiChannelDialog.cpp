@@ -27,10 +27,8 @@ constexpr int kEditWidth = 40;
 
 TfrmBiChannel::TfrmBiChannel(AppState& state, UiPort& ui, int kind, QWidget* parent)
     : QDialog(parent), m_state(state), m_ui(ui), m_kind(kind) {
-    setObjectName(QStringLiteral("frmBiChannel"));
-    setWindowTitle(QStringLiteral("Bi-channel operation"));
-    const FormScale s(font());
-    setFixedSize(s.X(420), s.Y(230));
+    const FormScale s = StartForm(this, QStringLiteral("frmBiChannel"),
+                                  QStringLiteral("Bi-channel operation"), 420, 230);
 
     const bool subtract = kind == kOpSubtract;
     lblChnl1 = MakeLabel(
@@ -69,9 +67,7 @@ TfrmBiChannel::TfrmBiChannel(AppState& state, UiPort& ui, int kind, QWidget* par
                            75, 25);
     btnHelp =
         MakeButton(this, s, QStringLiteral("btnHelp"), QStringLiteral("Help"), 300, 185, 75, 25);
-    EnterPressesOk(this, btnOK);
-    connect(btnOK, &QPushButton::clicked, this, [this] { btnOKClick(); });
-    connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
+    WireOkCancel(this, btnOK, btnCancel, [this] { btnOKClick(); });
     connect(btnHelp, &QPushButton::clicked, this, [this] {
         m_ui.ShowHelpFile(TfrmHelp::HelpFilePath(m_state.folders.HelpFolder, "dlgBiChannel.rtf"));
     });

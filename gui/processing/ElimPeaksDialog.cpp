@@ -30,10 +30,8 @@ QRadioButton* MakeRadio(QWidget* parent, const FormScale& s, const char* name, c
 
 TfrmElimPeaks::TfrmElimPeaks(AppState& state, UiPort& ui, QWidget* parent)
     : QDialog(parent), m_state(state), m_ui(ui) {
-    setObjectName(QStringLiteral("frmElimPeaks"));
-    setWindowTitle(QStringLiteral("Eliminate Peaks"));
-    const FormScale s(font());
-    setFixedSize(s.X(420), s.Y(250));
+    const FormScale s = StartForm(this, QStringLiteral("frmElimPeaks"),
+                                  QStringLiteral("Eliminate Peaks"), 420, 250);
 
     rboHighLow = MakeRadio(this, s, "rboHighLow", "&Highest and Lowest", 16);
     rboUserDefined = MakeRadio(this, s, "rboUserDefined",
@@ -55,9 +53,7 @@ TfrmElimPeaks::TfrmElimPeaks(AppState& state, UiPort& ui, QWidget* parent)
                            75, 25);
     btnHelp =
         MakeButton(this, s, QStringLiteral("btnHelp"), QStringLiteral("Help"), 264, 200, 75, 25);
-    EnterPressesOk(this, btnOK);
-    connect(btnOK, &QPushButton::clicked, this, [this] { btnOKClick(); });
-    connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
+    WireOkCancel(this, btnOK, btnCancel, [this] { btnOKClick(); });
     connect(btnHelp, &QPushButton::clicked, this, [this] {
         RunGuarded(m_ui, [this] {
             m_ui.ShowHelpFile(std::filesystem::path(m_state.folders.HelpFolder) /

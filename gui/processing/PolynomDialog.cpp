@@ -31,10 +31,9 @@ constexpr int kEditWidth = 140;
 
 TfrmPolynom::TfrmPolynom(AppState& state, UiPort& ui, QWidget* parent)
     : QDialog(parent), m_state(state), m_ui(ui), m_channel(state.ActiveChannel) {
-    setObjectName(QStringLiteral("frmPolynom"));
-    setWindowTitle(QStringLiteral("Apply a Polynom to current channel"));
-    const FormScale s(font());
-    setFixedSize(s.X(450), s.Y(kRowTop + 6 * kRowPitch + 90));
+    const FormScale s = StartForm(this, QStringLiteral("frmPolynom"),
+                                  QStringLiteral("Apply a Polynom to current channel"), 450,
+                                  kRowTop + 6 * kRowPitch + 90);
     // Without the picture the dialog still works; the formula is in the help file.
     m_picture.load(
         FromPath(TfrmHelp::HelpFilePath(ToPath(ToQ(state.folders.HelpFolder)), "poly.bmp")));
@@ -72,9 +71,7 @@ TfrmPolynom::TfrmPolynom(AppState& state, UiPort& ui, QWidget* parent)
                          90, 25);
     btnReset = MakeButton(this, s, QStringLiteral("btnReset"), QStringLiteral("Reset"), 335,
                           buttons, 90, 25, QStringLiteral("Set Coefficients to 0, 0,0 ..."));
-    EnterPressesOk(this, btnOk);
-    connect(btnOk, &QPushButton::clicked, this, [this] { btnOkClick(); });
-    connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
+    WireOkCancel(this, btnOk, btnCancel, [this] { btnOkClick(); });
     connect(btnReset, &QPushButton::clicked, this, [this] { btnResetClick(); });
     // Only the user's clicks count; Reset unticks the box without a second step.
     connect(chkApplyPolynom, &QCheckBox::clicked, this, [this] { chkApplyPolynomClick(); });

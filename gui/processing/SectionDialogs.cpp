@@ -33,9 +33,8 @@ QString BufferCaption(int b) {
 
 TfrmStoreSection::TfrmStoreSection(AppState& state, QWidget* parent)
     : QDialog(parent), m_state(state) {
-    setObjectName(QStringLiteral("frmStoreSection"));
-    setWindowTitle(QStringLiteral("Store current section"));
-    const FormScale s(font());
+    const FormScale s =
+        StartForm(this, QStringLiteral("frmStoreSection"), QStringLiteral("Store current section"));
     constexpr int kFirstTop = 60;
     const int buttons = kFirstTop + kSectionBufferCount * kBoxPitch + 10;
     setFixedSize(s.X(300), s.Y(buttons + 45));
@@ -57,9 +56,7 @@ TfrmStoreSection::TfrmStoreSection(AppState& state, QWidget* parent)
     btnOK = MakeButton(this, s, QStringLiteral("btnOK"), QStringLiteral("OK"), 30, buttons, 90, 25);
     btnCancel = MakeButton(this, s, QStringLiteral("btnCancel"), QStringLiteral("Cancel"), 160,
                            buttons, 90, 25);
-    EnterPressesOk(this, btnOK);
-    connect(btnOK, &QPushButton::clicked, this, [this] { btnOKClick(); });
-    connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
+    WireOkCancel(this, btnOK, btnCancel, [this] { btnOKClick(); });
 }
 
 void TfrmStoreSection::btnOKClick() {
