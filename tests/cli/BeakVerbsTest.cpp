@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "AppState.h"
+#include "CliTestSupport.h"
 #include "Script.h"
 #include "TestSupport.h"
 #include "core/RecordingUiPort.h"
@@ -35,9 +36,7 @@ struct DemoScript {
     }
 };
 
-bool Has(const std::string& s, const std::string& part) {
-    return s.find(part) != std::string::npos;
-}
+using test::Has;
 
 TEST(BeakVerbs, SearchEditWriteAndAnalyseAll) {
     DemoScript d;

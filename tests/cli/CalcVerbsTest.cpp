@@ -9,6 +9,7 @@
 
 #include "AppState.h"
 #include "Cli.h"
+#include "CliTestSupport.h"
 #include "TestSupport.h"
 #include "settings/Defaults.h"
 #include "settings/SetupFile.h"
@@ -23,21 +24,15 @@ std::string RunScript(const TempDir& dir, const std::string& script) {
     std::string text = "time\tvalue\r\n";
     for (int i = 0; i <= 1200; ++i) text += "0\t" + std::to_string(i) + "\r\n";
     test::WriteFile(dir / "ramp.txt", text);
-    auto state = std::make_unique<AppState>();
-    SetDefaults(*state, "/nonexistent/corvandell");
-    ChannelRecord& r = state->store.Rec(0);
-    r.NameIn = (dir / "ramp.txt").string();
-    r.ColumnValue = 2;
-    r.HeaderText = 1;
-    r.SampRate = 100;
-    r.AutoScale = 'Y';
-    EXPECT_TRUE(WriteSetupFile(*state, dir / "ramp.cfg"));
-    std::istringstream in(script);
-    std::ostringstream out, err;
-    EXPECT_EQ(
-        cli::RunCli({"run", (dir / "ramp.cfg").string(), "-"}, "/nonexistent/cli", in, out, err), 0)
-        << err.str();
-    return out.str();
+    const std::string setup = test::WriteSetup(dir / "ramp.cfg", [&](AppState& state) {
+        ChannelRecord& r = state.store.Rec(0);
+        r.NameIn = (dir / "ramp.txt").string();
+        r.ColumnValue = 2;
+        r.HeaderText = 1;
+        r.SampRate = 100;
+        r.AutoScale = 'Y';
+    });
+    return test::RunCliOk({"run", setup, "-"}, script);
 }
 
 // The number after "key": in the first line that contains `line`.

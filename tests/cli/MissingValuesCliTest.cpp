@@ -7,6 +7,7 @@
 
 #include "AppState.h"
 #include "Cli.h"
+#include "CliTestSupport.h"
 #include "TestSupport.h"
 #include "settings/Defaults.h"
 #include "settings/SetupFile.h"
@@ -14,6 +15,7 @@
 namespace corv {
 namespace {
 
+using test::RunCliOk;
 using test::TempDir;
 using test::WriteFile;
 
@@ -23,44 +25,34 @@ const char* const kLoggerFile =
     "05/01/2002;11:31:55;;;\r\n"
     "05/01/2002;11:32:00;6;8\r\n";
 
-std::string RunScript(const std::vector<std::string>& args, const std::string& script) {
-    std::istringstream in(script);
-    std::ostringstream out, err;
-    EXPECT_EQ(cli::RunCli(args, "/nonexistent/corvandell-cli", in, out, err), 0) << err.str();
-    return out.str();
-}
-
 std::string SetupFor(const TempDir& dir, uint8_t missingValues) {
-    auto state = std::make_unique<AppState>();
-    SetDefaults(*state, "/nonexistent/corvandell");
-    ChannelRecord& r = state->store.Rec(0);
-    r.NameIn = (dir / "seal.csv").string();
-    r.ColumnValue = 3;
-    r.HeaderText = 1;
-    r.InDelimiter = ';';
-    r.SampRate = 5000;
-    r.LowRng = 0;
-    r.HighRng = 65535;
-    r.AutoScale = 'N';
-    r.MissingValues = missingValues;
-    const auto path = dir / "seal.cfg";
-    EXPECT_TRUE(WriteSetupFile(*state, path));
-    return path.string();
+    return test::WriteSetup(dir / "seal.cfg", [&](AppState& state) {
+        ChannelRecord& r = state.store.Rec(0);
+        r.NameIn = (dir / "seal.csv").string();
+        r.ColumnValue = 3;
+        r.HeaderText = 1;
+        r.InDelimiter = ';';
+        r.SampRate = 5000;
+        r.LowRng = 0;
+        r.HighRng = 65535;
+        r.AutoScale = 'N';
+        r.MissingValues = missingValues;
+    });
 }
 
 TEST(MissingValuesCli, RunKeepsTheTimeStepOrReportsTheSkippedLines) {
     TempDir dir;
     WriteFile(dir / "seal.csv", kLoggerFile);
     const std::string out = (dir / "out.txt").string();
-    std::string r = RunScript({"run", SetupFor(dir, kKeepTimeStep), "-"},
-                              "values 0 0 2\nexport-text " + out + " 0 0 entire\n");
+    std::string r = RunCliOk({"run", SetupFor(dir, kKeepTimeStep), "-"},
+                             "values 0 0 2\nexport-text " + out + " 0 0 entire\n");
     EXPECT_NE(r.find("\"value\":[4,4,6]"), std::string::npos) << r;
     EXPECT_EQ(r.find("\"event\":\"message\""), std::string::npos) << r;
     const std::string table = test::ReadFile(out);
     EXPECT_NE(table.find(":00.000\t4\r\n"), std::string::npos) << table;
     EXPECT_NE(table.find(":05.000\t\r\n"), std::string::npos) << table;  // the gap
 
-    r = RunScript({"run", SetupFor(dir, kSkipMissing), "-"}, "values 0 0 1\n");
+    r = RunCliOk({"run", SetupFor(dir, kSkipMissing), "-"}, "values 0 0 1\n");
     EXPECT_NE(r.find("\"value\":[4,6]"), std::string::npos) << r;
     EXPECT_NE(r.find("{\"event\":\"message\",\"text\":\" Channel 1 (Channel1): 1 line without a "
                      "number in column 3 skipped, the first in line 3."),
@@ -72,7 +64,7 @@ TEST(MissingValuesCli, SniffPrintsTheGuessedLayout) {
     TempDir dir;
     WriteFile(dir / "seal.csv", kLoggerFile);
     const std::string file = (dir / "seal.csv").string();
-    EXPECT_EQ(RunScript({"sniff", file}, ""),
+    EXPECT_EQ(RunCliOk({"sniff", file}, ""),
               "{\"command\":\"sniff\",\"file\":\"" + file +
                   "\",\"separator\":\";\",\"decimalComma\":false,\"headerLines\":1,\"columns\":4,"
                   "\"columnNames\":[\"date\",\"time\",\"depth\",\"light\"]}\n");

@@ -5,23 +5,16 @@
 #include <sstream>
 
 #include "Cli.h"
+#include "CliTestSupport.h"
 #include "TestSupport.h"
 
 namespace corv {
 namespace {
 
-std::string RunDemo(const std::string& script) {
-    const auto setup = test::SourceDir() / "demo" / "demo.cfg";
-    std::istringstream in(script);
-    std::ostringstream out, err;
-    const int code =
-        cli::RunCli({"run", setup.string(), "-"}, "/nonexistent/corvandell-cli", in, out, err);
-    EXPECT_EQ(code, 0) << err.str();
-    return out.str();
-}
+using test::Has;
 
-bool Has(const std::string& out, const std::string& text) {
-    return out.find(text) != std::string::npos;
+std::string RunDemo(const std::string& script) {
+    return test::RunCliOk({"run", (test::SourceDir() / "demo" / "demo.cfg").string(), "-"}, script);
 }
 
 TEST(ProcessingIIVerbs, EveryVerbGivesItsResultLine) {

@@ -6,6 +6,7 @@
 
 #include "AppState.h"
 #include "Cli.h"
+#include "CliTestSupport.h"
 #include "TestSupport.h"
 #include "settings/Defaults.h"
 #include "settings/SetupFile.h"
@@ -13,38 +14,25 @@
 namespace corv {
 namespace {
 
+using test::RunCliWith;
 using test::TempDir;
 using test::WriteFile;
-
-struct CliResult {
-    int code;
-    std::string out, err;
-};
-
-CliResult RunCliWith(const std::vector<std::string>& args, const std::string& input = "") {
-    std::istringstream in(input);
-    std::ostringstream out, err;
-    const int code = cli::RunCli(args, "/nonexistent/corvandell-cli", in, out, err);
-    return {code, out.str(), err.str()};
-}
+using test::WriteSetup;
 
 // A setup file with text channels: names[c] empty leaves channel c at its default
 // (a file that does not exist).
 std::string MakeSetup(const TempDir& dir, const std::vector<std::string>& names, int column = 2) {
-    auto state = std::make_unique<AppState>();
-    SetDefaults(*state, "/nonexistent/corvandell");
-    for (size_t c = 0; c < names.size(); ++c) {
-        if (names[c].empty()) continue;
-        ChannelRecord& r = state->store.Rec(static_cast<int>(c));
-        r.NameIn = (dir / names[c]).string();
-        r.ColumnValue = column;
-        r.HeaderText = 1;
-        r.SampRate = 100;
-        r.AutoScale = 'Y';
-    }
-    const auto path = dir / "test.cfg";
-    EXPECT_TRUE(WriteSetupFile(*state, path));
-    return path.string();
+    return WriteSetup(dir / "test.cfg", [&](AppState& state) {
+        for (size_t c = 0; c < names.size(); ++c) {
+            if (names[c].empty()) continue;
+            ChannelRecord& r = state.store.Rec(static_cast<int>(c));
+            r.NameIn = (dir / names[c]).string();
+            r.ColumnValue = column;
+            r.HeaderText = 1;
+            r.SampRate = 100;
+            r.AutoScale = 'Y';
+        }
+    });
 }
 
 TEST(RunCommand, ViewVerbsSetThePairsAndUndoNeedsAStep) {
@@ -128,19 +116,14 @@ TEST(RunCommand, MissingFilesEndStart) {
 TEST(RunCommand, TooFewColumnsAsksOnceAndAnswersComeFromTheScript) {
     TempDir dir;
     WriteFile(dir / "a.txt", "h\n1;2\n3\n4;5\n6\n");
-    auto setupFor = [&] {
-        auto state = std::make_unique<AppState>();
-        SetDefaults(*state, "/nonexistent/corvandell");
-        ChannelRecord& r = state->store.Rec(0);
+    const std::string setup = WriteSetup(dir / "semi.cfg", [&](AppState& state) {
+        ChannelRecord& r = state.store.Rec(0);
         r.NameIn = (dir / "a.txt").string();
         r.ColumnValue = 2;
         r.HeaderText = 1;
         r.InDelimiter = ';';
         r.SampRate = 10;
-        WriteSetupFile(*state, dir / "semi.cfg");
-        return (dir / "semi.cfg").string();
-    };
-    const std::string setup = setupFor();
+    });
     const std::string question =
         "{\"event\":\"question\",\"text\":\" Propably wrong column, header,.. . Continue "
         "anyway?\",\"answer\":";
@@ -194,11 +177,9 @@ TEST(RunCommand, BrokenBinaryHeadersAbandonStartOrKeepTheDialogsTime) {
     WriteFile(dir / "numbers.bin", header("not three numbers", "01.01.2020 00:00:00"));
 
     auto setupFor = [&](const std::string& name) {
-        auto state = std::make_unique<AppState>();
-        SetDefaults(*state, "/nonexistent/corvandell");
-        state->store.Rec(0).NameIn = (dir / name).string();
-        WriteSetupFile(*state, dir / (name + ".cfg"));
-        return (dir / (name + ".cfg")).string();
+        return WriteSetup(dir / (name + ".cfg"), [&](AppState& state) {
+            state.store.Rec(0).NameIn = (dir / name).string();
+        });
     };
     // A date that is no date keeps the start time of the setup; the rest of the header counts.
     const auto date = RunCliWith({"run", setupFor("date.bin"), "-"}, "channels\n");

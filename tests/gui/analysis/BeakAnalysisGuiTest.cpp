@@ -12,24 +12,15 @@
 namespace corv::test {
 namespace {
 
+using BeakAnalysisGui = ShownDemoGraph;
+
 void SetEdit(QWidget* d, const char* name, const std::string& text) {
     auto* e = d->findChild<QLineEdit*>(QString::fromLatin1(name));
     ASSERT_NE(e, nullptr) << name;
     e->setText(QString::fromStdString(text));
 }
 
-void Click(QWidget* d, const char* name) {
-    auto* b = d->findChild<QPushButton*>(QString::fromLatin1(name));
-    ASSERT_NE(b, nullptr) << name;
-    b->click();
-}
-
-TEST(BeakAnalysisGui, ParametersThenQAndWWriteTheResults) {
-    DemoRun run;
-    ASSERT_TRUE(run.loaded);
-    GraphWindow* w = run.Open();
-    ASSERT_NE(w, nullptr);
-    ShowActive(w);
+TEST_F(BeakAnalysisGui, ParametersThenQAndWWriteTheResults) {
     TempDir dir;
     const std::string all = (dir / "events.txt").string();
 
@@ -84,12 +75,7 @@ TEST(BeakAnalysisGui, ParametersThenQAndWWriteTheResults) {
     EXPECT_EQ(run.ui.Messages().size(), 1u);
 }
 
-TEST(BeakAnalysisGui, RightClickOnADimOffersThePopupAndUndoTakesItBack) {
-    DemoRun run;
-    ASSERT_TRUE(run.loaded);
-    GraphWindow* w = run.Open();
-    ASSERT_NE(w, nullptr);
-    ShowActive(w);
+TEST_F(BeakAnalysisGui, RightClickOnADimOffersThePopupAndUndoTakesItBack) {
     Press(w, Qt::Key_Q);
     const DimList& list = run.state.analysis.dimList;
     ASSERT_GE(list.count, 2);

@@ -17,11 +17,7 @@
 namespace corv::test {
 namespace {
 
-void Click(QWidget* dialog, const char* button) {
-    auto* b = dialog->findChild<QPushButton*>(QString::fromLatin1(button));
-    ASSERT_NE(b, nullptr) << button;
-    b->click();
-}
+using CalcWindows = DemoGraph;
 
 int BlackPixels(const QImage& image) {
     int n = 0;
@@ -30,11 +26,7 @@ int BlackPixels(const QImage& image) {
     return n;
 }
 
-TEST(CalcWindows, StatisticsWindowExportsTheRecordWithTheComment) {
-    DemoRun run;
-    ASSERT_TRUE(run.loaded);
-    GraphWindow* w = run.Open();
-    ASSERT_NE(w, nullptr);
+TEST_F(CalcWindows, StatisticsWindowExportsTheRecordWithTheComment) {
     TempDir dir;
     const auto file = dir / "dive.sta";
     run.ui.QueueText("first dive");
@@ -66,11 +58,7 @@ TEST(CalcWindows, StatisticsWindowExportsTheRecordWithTheComment) {
     EXPECT_TRUE(run.ui.Messages().empty());
 }
 
-TEST(CalcWindows, HistogramDrawsReadsOutAndExports) {
-    DemoRun run;
-    ASSERT_TRUE(run.loaded);
-    GraphWindow* w = run.Open();
-    ASSERT_NE(w, nullptr);
+TEST_F(CalcWindows, HistogramDrawsReadsOutAndExports) {
     run.state.ActiveChannel = 1;  // depth
     TempDir dir;
     const auto file = dir / "depth.his";
@@ -98,11 +86,7 @@ TEST(CalcWindows, HistogramDrawsReadsOutAndExports) {
     EXPECT_EQ(run.state.histograms[1].binSize, 0.01);
 }
 
-TEST(CalcWindows, PlotDepthAgainstBeak) {
-    DemoRun run;
-    ASSERT_TRUE(run.loaded);
-    GraphWindow* w = run.Open();
-    ASSERT_NE(w, nullptr);
+TEST_F(CalcWindows, PlotDepthAgainstBeak) {
     bool plotted = false;
     WhenModal([&](QWidget* d) {
         auto* ask = qobject_cast<PlotChannelQuery*>(d);
@@ -131,11 +115,7 @@ TEST(CalcWindows, PlotDepthAgainstBeak) {
     EXPECT_TRUE(run.ui.Messages().empty());
 }
 
-TEST(CalcWindows, CountEventsAndFrequencyTagsUntilDisposed) {
-    DemoRun run;
-    ASSERT_TRUE(run.loaded);
-    GraphWindow* w = run.Open();
-    ASSERT_NE(w, nullptr);
+TEST_F(CalcWindows, CountEventsAndFrequencyTagsUntilDisposed) {
     run.ui.QueueText("1");
     Trigger(w, "mniCountEvents");
     ASSERT_EQ(run.ui.Messages().size(), 1u);

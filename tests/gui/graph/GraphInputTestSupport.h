@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <functional>
@@ -22,6 +23,22 @@ inline void ShowActive(GraphWindow* w) {
     w->show();
     w->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(w));
+}
+
+// The demo graph window shown and active, so that keys and clicks reach it.
+class ShownDemoGraph : public DemoGraph {
+  protected:
+    void SetUp() override {
+        DemoGraph::SetUp();
+        if (!HasFatalFailure()) ShowActive(w);
+    }
+};
+
+// Clicks the push button `name` of a dialog.
+inline void Click(QWidget* dialog, const char* name) {
+    auto* b = dialog->findChild<QPushButton*>(QString::fromLatin1(name));
+    ASSERT_NE(b, nullptr) << name;
+    b->click();
 }
 
 // A key press and release where the user's key would go: the focus widget.

@@ -12,6 +12,8 @@
 namespace corv::test {
 namespace {
 
+using GraphLayout = DemoGraph;
+
 // Every child of the client lies inside it.
 void ExpectInside(GraphWindow* w, const QRect& client) {
     for (QWidget* child : w->centralWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
@@ -20,11 +22,7 @@ void ExpectInside(GraphWindow* w, const QRect& client) {
     }
 }
 
-TEST(GraphLayout, StripsFillTheClientAreaAtEverySize) {
-    DemoRun run;
-    ASSERT_TRUE(run.loaded);
-    GraphWindow* w = run.Open();
-    ASSERT_NE(w, nullptr);
+TEST_F(GraphLayout, StripsFillTheClientAreaAtEverySize) {
     w->show();
     for (const QSize size : {QSize(1024, 700), QSize(1600, 1000), QSize(800, 560)}) {
         w->resize(size);
@@ -52,11 +50,7 @@ TEST(GraphLayout, StripsFillTheClientAreaAtEverySize) {
     }
 }
 
-TEST(GraphLayout, AtTwiceThePixelRatioCurvesAreDrawnInDevicePixels) {
-    DemoRun run;
-    ASSERT_TRUE(run.loaded);
-    GraphWindow* w = run.Open();
-    ASSERT_NE(w, nullptr);
+TEST_F(GraphLayout, AtTwiceThePixelRatioCurvesAreDrawnInDevicePixels) {
     w->resize(1200, 800);
     w->show();
     QApplication::processEvents();
@@ -91,11 +85,7 @@ TEST(GraphLayout, AtTwiceThePixelRatioCurvesAreDrawnInDevicePixels) {
 }
 
 // The small-screen picture; graph-window.png shows 1600 x 1000.
-TEST(GraphLayout, ScreenshotOfASmallWindow) {
-    DemoRun run;
-    ASSERT_TRUE(run.loaded);
-    GraphWindow* w = run.Open();
-    ASSERT_NE(w, nullptr);
+TEST_F(GraphLayout, ScreenshotOfASmallWindow) {
     w->show();
     TempDir dir;
     w->resize(1024, 700);

@@ -11,6 +11,8 @@
 namespace corv::test {
 namespace {
 
+using GraphNotXor = ShownDemoGraph;
+
 using Pictures = std::map<std::string, QImage>;
 
 const char* const kImages[] = {"TotalImage", "image0", "image1", "imageSc0", "imageSc1"};
@@ -57,13 +59,7 @@ void SubsidLine(GraphWindow* w, const AppState& s, bool on) {
     Trigger(w, "mniSubsidLine");
 }
 
-TEST(GraphNotXor, MovesLeaveNoMarksBehind) {
-    DemoRun run;
-    ASSERT_TRUE(run.loaded);
-    GraphWindow* w = run.Open();
-    ASSERT_NE(w, nullptr);
-    ShowActive(w);
-
+TEST_F(GraphNotXor, MovesLeaveNoMarksBehind) {
     Press(w, Qt::Key_F4);
     for (int i = 0; i < 3; ++i) Press(w, Qt::Key_Right);
     Press(w, Qt::Key_F5);

@@ -54,6 +54,19 @@ struct DemoRun {
     QPointer<GraphWindow> window;
 };
 
+// The demo recording's graph window, opened for a 1600 x 1000 screen, for each test.
+class DemoGraph : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(run.loaded);
+        w = run.Open();
+        ASSERT_NE(w, nullptr);
+    }
+
+    DemoRun run;
+    GraphWindow* w = nullptr;
+};
+
 // Lets a window that closed itself go.
 inline void ProcessDeletes() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

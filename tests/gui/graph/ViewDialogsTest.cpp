@@ -23,32 +23,33 @@
 namespace corv {
 namespace {
 
-std::unique_ptr<AppState> ViewState3() {
-    auto state = std::make_unique<AppState>();
-    const char* captions[] = {"Beak", "Depth", "Temperature"};
-    for (int c = 0; c < kChannelCount; ++c) {
-        state->store.Rec(c).Caption = captions[c];
-        state->store.Rec(c).WndSze = 1;
-    }
-    return state;
-}
-
+using test::Click;
 using test::WhenModal;
 
-void Click(QWidget* dialog, const char* button) {
-    auto* b = dialog->findChild<QPushButton*>(QString::fromLatin1(button));
-    ASSERT_NE(b, nullptr) << button;
-    b->click();
-}
+// Three channels with captions, one strip height each.
+class ViewDialog : public ::testing::Test {
+  protected:
+    ViewDialog() {
+        const char* captions[] = {"Beak", "Depth", "Temperature"};
+        for (int c = 0; c < kChannelCount; ++c) {
+            state->store.Rec(c).Caption = captions[c];
+            state->store.Rec(c).WndSze = 1;
+        }
+    }
+
+    RecordingUiPort ui;
+    std::unique_ptr<AppState> state = std::make_unique<AppState>();
+};
+using ChartStyleDialog = ViewDialog;
+using SubsidLineDialog = ViewDialog;
+using WinHeightDialog = ViewDialog;
 
 void Key(QWidget* w, int key) {
     QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
     QApplication::sendEvent(w, &press);
 }
 
-TEST(ChartStyleDialog, ShowsAndStoresStyleCaptionAndItsPosition) {
-    RecordingUiPort ui;
-    auto state = ViewState3();
+TEST_F(ChartStyleDialog, ShowsAndStoresStyleCaptionAndItsPosition) {
     state->store.Rec(1).GrRepr = 4;
     TfrmChartStyle d(*state, ui, 1);
     EXPECT_EQ(d.windowTitle(), "Chart Style");
@@ -68,9 +69,7 @@ TEST(ChartStyleDialog, ShowsAndStoresStyleCaptionAndItsPosition) {
     EXPECT_EQ(state->CaptionPos, kCaptionAtBottom);
 }
 
-TEST(ChartStyleDialog, SetupOnlyStyleChecksNothingAndEscStillRedraws) {
-    RecordingUiPort ui;
-    auto state = ViewState3();
+TEST_F(ChartStyleDialog, SetupOnlyStyleChecksNothingAndEscStillRedraws) {
     state->store.Rec(0).GrRepr = 7;
     {
         TfrmChartStyle d(*state, ui, 0);
@@ -88,9 +87,7 @@ TEST(ChartStyleDialog, SetupOnlyStyleChecksNothingAndEscStillRedraws) {
     EXPECT_EQ(state->store.Rec(2).Caption, "Temperature");
 }
 
-TEST(SubsidLineDialog, RowsOfTheActiveChannelAndOk) {
-    RecordingUiPort ui;
-    auto state = ViewState3();
+TEST_F(SubsidLineDialog, RowsOfTheActiveChannelAndOk) {
     auto& lines = state->settings.SubsidLines[1];
     lines[2] = {-12.5, 1.0};
     lines[0].shown = 1.0;
@@ -113,9 +110,7 @@ TEST(SubsidLineDialog, RowsOfTheActiveChannelAndOk) {
     EXPECT_EQ(lines[0].shown, 1.0);
 }
 
-TEST(SubsidLineDialog, BadNumberKeepsTheDialogOpenAndCancelChangesNothing) {
-    RecordingUiPort ui;
-    auto state = ViewState3();
+TEST_F(SubsidLineDialog, BadNumberKeepsTheDialogOpenAndCancelChangesNothing) {
     auto& lines = state->settings.SubsidLines[0];
     TFrmSubsidLine d(*state, ui, 0);
     d.show();
@@ -136,9 +131,7 @@ TEST(SubsidLineDialog, BadNumberKeepsTheDialogOpenAndCancelChangesNothing) {
     EXPECT_EQ(ShowSubsidLineDialog(*state, ui, nullptr).redrawFlags, 0u);
 }
 
-TEST(WinHeightDialog, PresentChannelsGetScrollBarsAndOkMovesTheActiveChannel) {
-    RecordingUiPort ui;
-    auto state = ViewState3();
+TEST_F(WinHeightDialog, PresentChannelsGetScrollBarsAndOkMovesTheActiveChannel) {
     state->store.ChannelPresent = {true, true, false};
     state->store.Rec(1).WndSze = 2;
     TFormChgeWinHeight d(*state, ui);
@@ -165,9 +158,7 @@ TEST(WinHeightDialog, PresentChannelsGetScrollBarsAndOkMovesTheActiveChannel) {
     EXPECT_EQ(state->ActiveChannel, 1);
 }
 
-TEST(WinHeightDialog, CancelChangesNothingButTheStripsAreRebuilt) {
-    RecordingUiPort ui;
-    auto state = ViewState3();
+TEST_F(WinHeightDialog, CancelChangesNothingButTheStripsAreRebuilt) {
     WhenModal([](QWidget* w) {
         w->findChild<QScrollBar*>("sbrHeight0")->setValue(9);
         Click(w, "btnCancel");

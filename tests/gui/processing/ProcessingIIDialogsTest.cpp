@@ -24,6 +24,7 @@ namespace {
 using test::DemoRun;
 using test::Trigger;
 using test::WhenModal;
+using ProcessingIIDialogs = test::DemoGraph;
 
 std::vector<uint16_t> Raws(const AppState& s, int c) {
     std::vector<uint16_t> out;
@@ -35,11 +36,7 @@ QImage StripPicture(GraphWindow* w, int c) {
     return w->Images().StripImage(c)->image().copy();
 }
 
-TEST(ProcessingIIDialogs, BiChannelAndChannelOpsThroughTheMenusAreUndone) {
-    DemoRun run;
-    ASSERT_TRUE(run.loaded);
-    GraphWindow* w = run.Open();
-    ASSERT_NE(w, nullptr);
+TEST_F(ProcessingIIDialogs, BiChannelAndChannelOpsThroughTheMenusAreUndone) {
     const std::vector<uint16_t> before = Raws(run.state, 0);
     const ChannelRecord rec = run.state.store.Rec(0);
 
@@ -65,11 +62,7 @@ TEST(ProcessingIIDialogs, BiChannelAndChannelOpsThroughTheMenusAreUndone) {
     EXPECT_FALSE(run.state.ChannelModified[0]);
 }
 
-TEST(ProcessingIIDialogs, PolynomDialogShowsThePictureAndStoresAtOnce) {
-    DemoRun run;
-    ASSERT_TRUE(run.loaded);
-    GraphWindow* w = run.Open();
-    ASSERT_NE(w, nullptr);
+TEST_F(ProcessingIIDialogs, PolynomDialogShowsThePictureAndStoresAtOnce) {
     run.state.ActiveChannel = 1;
     run.state.folders.HelpFolder = (test::SourceDir() / "help" / "").string();
     WhenModal([](QWidget* d) {
@@ -104,11 +97,7 @@ TEST(ProcessingIIDialogs, PolynomDialogShowsThePictureAndStoresAtOnce) {
     EXPECT_EQ(r.bApplyPolynom, 0);
 }
 
-TEST(ProcessingIIDialogs, StoreThenOverwritePreviewFollowsF4AndCancelLeavesNoPixels) {
-    DemoRun run;
-    ASSERT_TRUE(run.loaded);
-    GraphWindow* w = run.Open();
-    ASSERT_NE(w, nullptr);
+TEST_F(ProcessingIIDialogs, StoreThenOverwritePreviewFollowsF4AndCancelLeavesNoPixels) {
     test::ShowActive(w);
     ViewState& v = run.state.view;
     v.LeftCursor = v.LeftBorder + (v.RightBorder - v.LeftBorder) * 0.2;
@@ -166,7 +155,7 @@ TEST(ProcessingIIDialogs, StoreThenOverwritePreviewFollowsF4AndCancelLeavesNoPix
     EXPECT_EQ(Raws(run.state, 0), before);
 }
 
-TEST(ProcessingIIDialogs, AddRampRunsTheCheckedMode) {
+TEST(AddRampDialog, RunsTheCheckedMode) {
     AppState state;
     RecordingUiPort ui;
     std::vector<double> ramps;
@@ -197,11 +186,7 @@ TEST(ProcessingIIDialogs, AddRampRunsTheCheckedMode) {
     EXPECT_EQ(equalized, 1);
 }
 
-TEST(ProcessingIIDialogs, SynchroniseShowsTheProposals) {
-    DemoRun run;
-    ASSERT_TRUE(run.loaded);
-    GraphWindow* w = run.Open();
-    ASSERT_NE(w, nullptr);
+TEST_F(ProcessingIIDialogs, SynchroniseShowsTheProposals) {
     run.state.view.LeftCursor = 100000;
     run.state.view.RightCursor = 101000;
     run.ui.QueueText("1 2");

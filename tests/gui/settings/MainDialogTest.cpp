@@ -1,14 +1,22 @@
+// The main dialog as a user meets it: defaults, typed entries checked when left, Start,
+// the copy buttons, dropped files and the automatic and named setup files.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <QTest>
 #include <QTimeEdit>
+#include <QUrl>
 
 #include "MainDialogTestSupport.h"
 #include "settings/ChannelPage.h"
@@ -124,6 +132,12 @@ TEST(MainDialog, FormatEntriesAreValidatedWhenLeft) {
     EXPECT_EQ(r.InDelimiter, ' ');
     EXPECT_EQ(run.ui.Messages(),
               (std::vector<std::string>{"Invalid column nr", "Invalid separator"}));
+
+    run.ui.Clear();
+    p->edtColumn->setText("0");
+    p->cboSeparator->lineEdit()->setText("tab");
+    Leave(p->edtColumn);
+    EXPECT_EQ(run.ui.Messages(), std::vector<std::string>{"Invalid column nr"});
 
     // A binary file has no columns: the column entry is not looked at.
     run.ui.Clear();
@@ -290,6 +304,57 @@ TEST(MainDialog, SetupFileNamedAtStartIsReadAfterTheAutomaticOne) {
     run.Dialog().Page(1)->edtSampRate->setText("7");
     Leave(run.Dialog().General()->EditCfgfName);
     EXPECT_EQ(run.Dialog().Page(1)->edtSampRate->text(), "500");
+}
+
+TEST(MainDialog, ADateTypedWithItsSeparatorsIsTaken) {
+    TempDir dir;
+    ProgramRun run(dir);
+    run.Dialog().show();
+    ChannelPage* p = run.Dialog().Page(0);
+    run.Dialog().PageControl1->setCurrentIndex(1);
+    for (const char* typed : {"01.05.2025", "1.5.2025", "17.11.2031"}) {
+        p->dtpDate->setFocus();
+        p->dtpDate->selectAll();
+        QTest::keyClicks(p->dtpDate, QString::fromLatin1(typed));
+        p->edtFileName->setFocus();
+        Leave(p->dtpDate);
+        const QDate expected = QDate::fromString(QString::fromLatin1(typed), "d.M.yyyy");
+        EXPECT_EQ(p->dtpDate->date(), expected) << typed;
+    }
+}
+
+// A file dragged from the file manager and let go over the dialog.
+void Drop(QWidget* target, const std::filesystem::path& file) {
+    QMimeData mime;
+    mime.setUrls({QUrl::fromLocalFile(QString::fromStdString(file.string()))});
+    QDragEnterEvent enter(QPoint(20, 20), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &enter);
+    ASSERT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(20, 20), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &drop);
+}
+
+TEST(MainDialog, DroppedFilesOpenAndSetupFilesAreRemembered) {
+    TempDir dir;
+    ProgramRun run(dir);
+    run.State().store.Rec(1).SampRate = 250;
+    const auto setup = dir / "trip.cfg";
+    ASSERT_TRUE(WriteSetupFile(run.State(), setup));
+    run.State().store.Rec(1).SampRate = 8;
+
+    Drop(&run.Dialog(), setup);
+    EXPECT_EQ(run.State().folders.SetupPath, setup.string());
+    EXPECT_EQ(run.Dialog().Page(1)->edtSampRate->text(), "250");
+    ASSERT_FALSE(run.Dialog().RecentSetupFiles().isEmpty());
+    EXPECT_EQ(run.Dialog().RecentSetupFiles().front().toStdString(), setup.string());
+    ASSERT_NE(run.Dialog().mniRecent, nullptr);
+
+    // A data file goes to the channel whose page is shown.
+    test::WriteFile(dir / "depth.csv", "1;2\r\n");
+    run.Dialog().PageControl1->setCurrentIndex(2);
+    Drop(&run.Dialog(), dir / "depth.csv");
+    EXPECT_EQ(run.State().store.Rec(1).NameIn, (dir / "depth.csv").string());
+    EXPECT_TRUE(run.ui.Messages().empty());
 }
 
 }  // namespace
