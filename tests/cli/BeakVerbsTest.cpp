@@ -5,12 +5,10 @@
 
 #include "AppState.h"
 #include "CliTestSupport.h"
+#include "DemoSupport.h"
 #include "Script.h"
 #include "TestSupport.h"
 #include "core/RecordingUiPort.h"
-#include "files/StartSequence.h"
-#include "settings/Defaults.h"
-#include "settings/SetupFile.h"
 
 namespace corv::cli {
 namespace {
@@ -19,14 +17,7 @@ struct DemoScript {
     AppState state;
     RecordingUiPort ui;
     std::ostringstream out;
-    DemoScript() {
-        const auto cfg = test::SourceDir() / "demo" / "demo.cfg";
-        SetDefaults(state, test::SourceDir() / "corvandell");
-        EXPECT_TRUE(ReadSetupFile(state, cfg));
-        state.folders.SetupPath = cfg.string();
-        state.store.AllocateBanks(ui);
-        EXPECT_EQ(RunStart(state, ui), StartOutcome::Loaded);
-    }
+    DemoScript() { EXPECT_TRUE(test::StartDemo(state, ui)); }
     // The result line of one script line.
     std::string Run(const std::string& line) {
         out.str("");

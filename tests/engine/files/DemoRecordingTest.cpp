@@ -7,14 +7,11 @@
 #include <filesystem>
 
 #include "AppState.h"
+#include "DemoSupport.h"
 #include "TestSupport.h"
 #include "core/RasterCanvas.h"
-#include "core/RecordingUiPort.h"
 #include "core/Times.h"
-#include "files/StartSequence.h"
 #include "graph/CurveDrawing.h"
-#include "settings/Defaults.h"
-#include "settings/SetupFile.h"
 
 namespace corv {
 namespace {
@@ -23,20 +20,7 @@ namespace fs = std::filesystem;
 
 constexpr int32_t kLastIndex = 71999;  // two hours at 100 ms
 
-// Reads a demo setup file over the defaults and presses Start, as the program does.
-::testing::AssertionResult StartDemo(AppState& s, RecordingUiPort& ui, const char* setup) {
-    const fs::path cfg = test::SourceDir() / "demo" / setup;
-    SetDefaults(s, test::SourceDir() / "corvandell");
-    if (!ReadSetupFile(s, cfg)) return ::testing::AssertionFailure() << "cannot read " << cfg;
-    s.folders.SetupPath = cfg.string();
-    s.store.AllocateBanks(ui);
-    if (RunStart(s, ui) != StartOutcome::Loaded) {
-        auto failure = ::testing::AssertionFailure() << setup << " does not load:";
-        for (const auto& m : ui.Messages()) failure << " \"" << m << "\"";
-        return failure;
-    }
-    return ::testing::AssertionSuccess();
-}
+using test::StartDemo;
 
 double Value(const AppState& s, int32_t i, int c) {
     int32_t err = 0;

@@ -13,6 +13,8 @@
 namespace corv::test {
 namespace {
 
+using GraphWindowTest = DemoGraph;
+
 QRect Geometry(GraphWindow* w, const char* name) {
     auto* image = w->findChild<TChanImage*>(QString::fromLatin1(name));
     return image ? image->geometry() : QRect();
@@ -22,7 +24,7 @@ std::string Text(GraphWindow* w, const char* name) {
     return w->findChild<QLineEdit*>(QString::fromLatin1(name))->text().toStdString();
 }
 
-TEST(GraphWindow, OpensWithItsStripsScalesAndReadouts) {
+TEST(GraphWindowStrips, OpenWithTheirScalesAndReadouts) {
     DemoRun run({1, 2, 1}, true);
     ASSERT_TRUE(run.loaded);
     GraphWindow* w = run.Open();
@@ -48,7 +50,7 @@ TEST(GraphWindow, OpensWithItsStripsScalesAndReadouts) {
     EXPECT_TRUE(run.ui.Messages().empty());
 }
 
-TEST(GraphWindow, ChannelOfWeightZeroHasNoStripAndOneChannelDisablesPairCommands) {
+TEST(GraphWindowStrips, ChannelOfWeightZeroHasNoStripAndOneChannelDisablesPairCommands) {
     DemoRun run({0, 1, 1}, true);
     ASSERT_TRUE(run.loaded);
     GraphWindow* w = run.Open();
@@ -71,11 +73,7 @@ TEST(GraphWindow, ChannelOfWeightZeroHasNoStripAndOneChannelDisablesPairCommands
         EXPECT_FALSE(one.window->Menus().Item(name)->isEnabled()) << name;
 }
 
-TEST(GraphWindow, MenuItemsMoveTheCursorsAndTheReadoutsFollowAndHelpOpens) {
-    DemoRun run;
-    ASSERT_TRUE(run.loaded);
-    GraphWindow* w = run.Open();
-    ASSERT_NE(w, nullptr);
+TEST_F(GraphWindowTest, MenuItemsMoveTheCursorsAndTheReadoutsFollowAndHelpOpens) {
     GraphMenus& m = w->Menus();
     EXPECT_TRUE(m.Item("mniBothBorders")->isChecked());
 
@@ -125,11 +123,7 @@ TEST(GraphWindow, MenuItemsMoveTheCursorsAndTheReadoutsFollowAndHelpOpens) {
     EXPECT_EQ(run.ui.Messages()[0].rfind("Corvandell beak", 0), 0u);
 }
 
-TEST(GraphWindow, KeysReachTheKeyHandlerAndHeightsRebuildTheStrips) {
-    DemoRun run;
-    ASSERT_TRUE(run.loaded);
-    GraphWindow* w = run.Open();
-    ASSERT_NE(w, nullptr);
+TEST_F(GraphWindowTest, KeysReachTheKeyHandlerAndHeightsRebuildTheStrips) {
     Trigger(w, "mniBothBorders");
     const double width = run.state.view.RightBorder - run.state.view.LeftBorder;
     QKeyEvent right(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier);
@@ -158,10 +152,7 @@ TEST(GraphWindow, KeysReachTheKeyHandlerAndHeightsRebuildTheStrips) {
     EXPECT_TRUE(run.ui.Messages().empty());
 }
 
-TEST(GraphWindow, CloseAsksAboutEachModifiedChannel) {
-    DemoRun run;
-    ASSERT_TRUE(run.loaded);
-    ASSERT_NE(run.Open(), nullptr);
+TEST_F(GraphWindowTest, CloseAsksAboutEachModifiedChannel) {
     run.state.ChannelModified = {true, true, false};
 
     run.ui.QueueAnswer(Answer::Cancel);

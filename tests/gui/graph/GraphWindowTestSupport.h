@@ -12,14 +12,12 @@
 #include <string>
 
 #include "AppState.h"
+#include "DemoSupport.h"
 #include "TestSupport.h"
 #include "core/NumberFormat.h"
 #include "core/RecordingUiPort.h"
-#include "files/StartSequence.h"
 #include "graph/GraphMenus.h"
 #include "graph/GraphWindow.h"
-#include "settings/Defaults.h"
-#include "settings/SetupFile.h"
 
 namespace corv::test {
 
@@ -27,17 +25,13 @@ struct DemoRun {
     // weights: the WndSze of the three channels; withThird loads channel 3 from the beak
     // file as well.
     explicit DemoRun(std::array<int, 3> weights = {1, 1, 1}, bool withThird = false) {
-        const auto cfg = SourceDir() / "demo" / "demo.cfg";
-        SetDefaults(state, SourceDir() / "build" / "corvandell");
-        loaded = ReadSetupFile(state, cfg);
-        state.folders.SetupPath = cfg.string();
-        if (withThird) {
-            state.store.Rec(2) = state.store.Rec(0);
-            state.store.Rec(2).Caption = "Beak again";
-        }
-        for (int c = 0; c < 3; ++c) state.store.Rec(c).WndSze = static_cast<uint8_t>(weights[c]);
-        state.store.AllocateBanks(ui);
-        loaded = loaded && RunStart(state, ui) == StartOutcome::Loaded;
+        loaded = StartDemo(state, ui, "demo.cfg", [&](AppState& s) {
+            if (withThird) {
+                s.store.Rec(2) = s.store.Rec(0);
+                s.store.Rec(2).Caption = "Beak again";
+            }
+            for (int c = 0; c < 3; ++c) s.store.Rec(c).WndSze = static_cast<uint8_t>(weights[c]);
+        });
     }
 
     // Opens the window for a 1600 x 1000 screen.

@@ -18,6 +18,7 @@
 #include <QTimeEdit>
 #include <QUrl>
 
+#include "../ScreenshotCheck.h"
 #include "MainDialogTestSupport.h"
 #include "settings/ChannelPage.h"
 #include "settings/GeneralPage.h"
@@ -354,6 +355,25 @@ TEST(MainDialog, DroppedFilesOpenAndSetupFilesAreRemembered) {
     run.Dialog().PageControl1->setCurrentIndex(2);
     Drop(&run.Dialog(), dir / "depth.csv");
     EXPECT_EQ(run.State().store.Rec(1).NameIn, (dir / "depth.csv").string());
+    EXPECT_TRUE(run.ui.Messages().empty());
+}
+
+// The pictures for the documentation: the first channel page with the demo setup, and the
+// General page with the co-ordinate groups shown.
+TEST(MainDialog, Screenshots) {
+    TempDir dir;
+    TempDir pictures;
+    ProgramRun run(dir, SourceDir() / "demo" / "demo.cfg");
+    MainDialog& d = run.Dialog();
+    d.show();
+    d.PageControl1->setCurrentIndex(1);
+    QApplication::processEvents();
+    CheckScreenshot(&d, pictures.Path(), "main-dialog.png");
+
+    d.SetCoordinatesVisible(true);
+    d.PageControl1->setCurrentIndex(0);
+    QApplication::processEvents();
+    CheckScreenshot(&d, pictures.Path(), "main-dialog-general.png");
     EXPECT_TRUE(run.ui.Messages().empty());
 }
 
