@@ -18,6 +18,8 @@
 namespace corv::test {
 namespace {
 
+using ProcessingMenus = DemoGraph;
+
 QImage Strip(GraphWindow* w, int c = 0) {
     return w->findChild<TChanImage*>(QStringLiteral("image%1").arg(c))->image().copy();
 }
@@ -50,11 +52,7 @@ void AnswerPeakDialog(const char* mode, const QString& a, const QString& b) {
     });
 }
 
-TEST(ProcessingMenus, EachCommandChangesTheStripAndCtrlZRestoresIt) {
-    DemoRun run;
-    ASSERT_TRUE(run.loaded);
-    GraphWindow* w = run.Open();
-    ASSERT_NE(w, nullptr);
+TEST_F(ProcessingMenus, EachCommandChangesTheStripAndCtrlZRestoresIt) {
     AppState& s = run.state;
     // A stretch of beak openings in view, the cursors over a part of it.
     s.view.LeftBorder = 600000, s.view.RightBorder = 660000;
@@ -111,7 +109,7 @@ TEST(ProcessingMenus, EachCommandChangesTheStripAndCtrlZRestoresIt) {
     EXPECT_FALSE(w->Menus().Item(QStringLiteral("mniRedo"))->isEnabled());
 }
 
-TEST(ProcessingMenus, PeakDialogEnablesTheEditsOfItsMode) {
+TEST(ElimPeaksDialog, EnablesTheEditsOfItsMode) {
     DemoRun run;
     ASSERT_TRUE(run.loaded);
     TfrmElimPeaks d(run.state, run.ui);
