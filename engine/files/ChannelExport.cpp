@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -14,7 +14,9 @@
 #include "core/UiPort.h"
 #include "files/BinaryChannel.h"
 #include "files/BinaryHeader.h"
+#include "files/BlockTextWriter.h"
 #include "files/SafeFileReplace.h"
+#include "files/WordTextCache.h"
 
 namespace corv {
 
@@ -23,7 +25,6 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr const char* kExportFailed = " Error. Cannot export to file.";
-constexpr size_t kFlushBytes = 1 << 20;
 
 ExportOutcome Failed(UiPort& ui) {
     ui.Message(kExportFailed);
@@ -52,18 +53,45 @@ bool SampleAt(const ChannelStore& store, int k, int64_t t, int32_t& index) {
     return true;
 }
 
-// The separators are appended as characters, not through a C string, so no separator can
-// cut the row short.
-void AppendDateTime(std::string& line, double t, char dateSep, char dlmt) {
+// The separators are written as characters, so no separator can cut the row short.
+void PutDateTime(BlockTextWriter& w, double t, char dateSep, char dlmt) {
     const TimeParts p = TimeToParts(t);
-    char day[8], month[8], year[8], time[32];
-    std::snprintf(day, sizeof day, "%02u", unsigned{p.day});
-    std::snprintf(month, sizeof month, "%02u", unsigned{p.month});
-    std::snprintf(year, sizeof year, "%04u", unsigned{p.year});
-    std::snprintf(time, sizeof time, "%02u:%02u:%02u.%03u", unsigned{p.hour}, unsigned{p.minute},
-                  unsigned{p.second}, unsigned{p.millisecond});
-    ((((line += day) += dateSep) += month) += dateSep) += year;
-    (line += dlmt) += time;
+    w.PutPadded(p.day, 2);
+    w.Put(dateSep);
+    w.PutPadded(p.month, 2);
+    w.Put(dateSep);
+    w.PutPadded(p.year, 4);
+    w.Put(dlmt);
+    w.PutPadded(p.hour, 2);
+    w.Put(':');
+    w.PutPadded(p.minute, 2);
+    w.Put(':');
+    w.PutPadded(p.second, 2);
+    w.Put('.');
+    w.PutPadded(p.millisecond, 3);
+}
+
+// One column of the table: its channel, and the texts of its raw words when its value
+// depends on the word alone.
+struct TextColumn {
+    int channel = 0;
+    std::unique_ptr<WordTextCache> words;
+};
+
+// The field of column k at common index j: what GetValue gives, empty where it gives no
+// finite value.
+void PutValue(BlockTextWriter& w, const ChannelStore& store, TextColumn& column, int32_t j) {
+    const int k = column.channel;
+    if (column.words) {
+        const int64_t p = int64_t{j} - store.Rec(k).CorrSmpDelay;
+        if (p < 0) return w.Put(column.words->Text(0));
+        if (const uint16_t* word = store.BankWord(k, static_cast<int32_t>(p)))
+            return w.Put(column.words->Text(*word));
+        return;  // no block: no value
+    }
+    int32_t err = 0;
+    const double v = store.GetValue(j, k, err);
+    if (err == 0 && std::isfinite(v)) w.Put(FormatShortest(v));
 }
 
 // A stretch that runs to the end of the recording includes its last sample: exporting the
@@ -90,12 +118,6 @@ RowRange TextRows(const ChannelStore& store, int c, int mode, double tStart, dou
     }
     if (ReachesEnd(store, tEnd)) ++rows.end;
     return rows;
-}
-
-bool Flush(SafeFileReplace& out, std::string& text) {
-    const bool ok = out.Write(text);
-    text.clear();
-    return ok;
 }
 
 }  // namespace
@@ -144,16 +166,23 @@ ExportOutcome WriteTextExport(AppState& state, UiPort& ui, const fs::path& file,
     const ChannelStore& store = state.store;
     const char dlmt = state.settings.OutDlmt;
     const char dateSep = state.settings.DateSep;
-    std::vector<int> columns;
-    for (int k = 0; k < kChannelCount; ++k)
-        if (mode == 1 ? store.ChannelPresent[static_cast<size_t>(k)] : k == c) columns.push_back(k);
+    std::vector<TextColumn> columns;
+    for (int k = 0; k < kChannelCount; ++k) {
+        if (mode == 1 ? !store.ChannelPresent[static_cast<size_t>(k)] : k != c) continue;
+        TextColumn& column = columns.emplace_back();
+        column.channel = k;
+        if (store.Rec(k).Derivation != 1) column.words = std::make_unique<WordTextCache>(store, k);
+    }
 
     SafeFileReplace out(file);
     if (!out.Open()) return Failed(ui);
-    std::string text = std::string("Date") + dlmt + "Time";
-    for (int k : columns) text += dlmt + ColumnTitle(store.Rec(k), k, dlmt);
-    text += "\r\n";
+    std::string header = std::string("Date") + dlmt + "Time";
+    for (const TextColumn& column : columns)
+        header += dlmt + ColumnTitle(store.Rec(column.channel), column.channel, dlmt);
+    header += "\r\n";
+    if (!out.Write(header)) return Failed(ui);
 
+    BlockTextWriter w(out);
     const int32_t step = store.Rec(c).SampRate;
     const RowRange rows = TextRows(store, c, mode, tStart, std::min(tEnd, store.TotalSpan));
     ProgressScope progress(ui, "Exporting " + file.string(), rows.end - rows.first);
@@ -164,21 +193,19 @@ ExportOutcome WriteTextExport(AppState& state, UiPort& ui, const fs::path& file,
             cancelled.cancelled = true;
             return cancelled;
         }
+        if (!w.Room()) return Failed(ui);
         const int64_t t = i * step;
-        AppendDateTime(text, store.OriginTime + static_cast<double>(t), dateSep, dlmt);
-        for (int k : columns) {
-            text += dlmt;
+        PutDateTime(w, store.OriginTime + static_cast<double>(t), dateSep, dlmt);
+        for (TextColumn& column : columns) {
+            w.Put(dlmt);
             int32_t j = 0;
-            int32_t err = 0;
             // A sample that had no value in the file stays an empty field.
-            if (!SampleAt(store, k, t, j) || store.InGap(j, k)) continue;
-            const double v = store.GetValue(j, k, err);
-            if (err == 0 && std::isfinite(v)) text += FormatShortest(v);
+            if (SampleAt(store, column.channel, t, j) && !store.InGap(j, column.channel))
+                PutValue(w, store, column, j);
         }
-        text += "\r\n";
-        if (text.size() >= kFlushBytes && !Flush(out, text)) return Failed(ui);
+        w.Put("\r\n");
     }
-    if (!Flush(out, text) || !out.Commit()) return Failed(ui);
+    if (!w.Flush() || !out.Commit()) return Failed(ui);
     ExportOutcome outcome;
     outcome.written = true;
     outcome.samples = std::max<int64_t>(rows.end - rows.first, 0);
