@@ -53,23 +53,55 @@ bool SampleAt(const ChannelStore& store, int k, int64_t t, int32_t& index) {
     return true;
 }
 
-// The separators are written as characters, so no separator can cut the row short.
-void PutDateTime(BlockTextWriter& w, double t, char dateSep, char dlmt) {
-    const TimeParts p = TimeToParts(t);
-    w.PutPadded(p.day, 2);
-    w.Put(dateSep);
-    w.PutPadded(p.month, 2);
-    w.Put(dateSep);
-    w.PutPadded(p.year, 4);
-    w.Put(dlmt);
-    w.PutPadded(p.hour, 2);
-    w.Put(':');
-    w.PutPadded(p.minute, 2);
-    w.Put(':');
-    w.PutPadded(p.second, 2);
-    w.Put('.');
-    w.PutPadded(p.millisecond, 3);
-}
+// The date and time fields of a row, the separators written as characters so that no
+// separator can cut the row short. Rows come in time order, many within one second: the
+// text up to the milliseconds is made once per second.
+class RowTimeText {
+  public:
+    RowTimeText(char dateSep, char dlmt) : m_dateSep(dateSep), m_dlmt(dlmt) {}
+
+    void Put(BlockTextWriter& w, double t) {
+        if (t > 1e28) {  // no calendar date: as TimeToParts leaves it
+            PutParts(w, TimeToParts(t));
+            return;
+        }
+        const int32_t s = Trunc<int32_t>(t / 1000);
+        if (!m_valid || s != m_second) {
+            const TimeParts p = TimeToParts(t);
+            BlockTextWriter prefix(m_prefix, sizeof m_prefix);
+            PutParts(prefix, p, false);
+            m_prefixLength = prefix.Used();
+            m_second = s;
+            m_valid = true;
+        }
+        w.Put(std::string_view(m_prefix, m_prefixLength));
+        w.PutPadded(Narrow<uint16_t>(Trunc<int64_t>(t - s * 1000.0)), 3);
+    }
+
+  private:
+    void PutParts(BlockTextWriter& w, const TimeParts& p, bool withMilliseconds = true) const {
+        w.PutPadded(p.day, 2);
+        w.Put(m_dateSep);
+        w.PutPadded(p.month, 2);
+        w.Put(m_dateSep);
+        w.PutPadded(p.year, 4);
+        w.Put(m_dlmt);
+        w.PutPadded(p.hour, 2);
+        w.Put(':');
+        w.PutPadded(p.minute, 2);
+        w.Put(':');
+        w.PutPadded(p.second, 2);
+        w.Put('.');
+        if (withMilliseconds) w.PutPadded(p.millisecond, 3);
+    }
+
+    char m_dateSep;
+    char m_dlmt;
+    bool m_valid = false;
+    int32_t m_second = 0;
+    char m_prefix[64];
+    size_t m_prefixLength = 0;
+};
 
 // One column of the table: its channel, and the texts of its raw words when its value
 // depends on the word alone.
@@ -84,9 +116,9 @@ void PutValue(BlockTextWriter& w, const ChannelStore& store, TextColumn& column,
     const int k = column.channel;
     if (column.words) {
         const int64_t p = int64_t{j} - store.Rec(k).CorrSmpDelay;
-        if (p < 0) return w.Put(column.words->Text(0));
+        if (p < 0) return column.words->Put(w, 0);
         if (const uint16_t* word = store.BankWord(k, static_cast<int32_t>(p)))
-            return w.Put(column.words->Text(*word));
+            return column.words->Put(w, *word);
         return;  // no block: no value
     }
     int32_t err = 0;
@@ -183,6 +215,7 @@ ExportOutcome WriteTextExport(AppState& state, UiPort& ui, const fs::path& file,
     if (!out.Write(header)) return Failed(ui);
 
     BlockTextWriter w(out);
+    RowTimeText rowTime(dateSep, dlmt);
     const int32_t step = store.Rec(c).SampRate;
     const RowRange rows = TextRows(store, c, mode, tStart, std::min(tEnd, store.TotalSpan));
     ProgressScope progress(ui, "Exporting " + file.string(), rows.end - rows.first);
@@ -195,7 +228,7 @@ ExportOutcome WriteTextExport(AppState& state, UiPort& ui, const fs::path& file,
         }
         if (!w.Room()) return Failed(ui);
         const int64_t t = i * step;
-        PutDateTime(w, store.OriginTime + static_cast<double>(t), dateSep, dlmt);
+        rowTime.Put(w, store.OriginTime + static_cast<double>(t));
         for (TextColumn& column : columns) {
             w.Put(dlmt);
             int32_t j = 0;

@@ -7,6 +7,8 @@
 #include <memory>
 #include <string_view>
 
+#include "files/BlockTextWriter.h"
+
 namespace corv {
 
 class ChannelStore;
@@ -16,19 +18,19 @@ class WordTextCache {
     // The texts of channel c's values under its current scaling and polynomial.
     WordTextCache(const ChannelStore& store, int c);
 
-    // The field text of raw word w: empty when its value has no polynomial result or is
-    // not finite. Formatted on first use.
-    std::string_view Text(uint16_t w) {
-        const uint8_t n = m_length[w];
-        if (n == kUnset) return Format(w);
-        return std::string_view(m_text.get() + size_t{w} * kSlot, n);
+    // Writes the text of w; copies a whole slot, which the writer's row reserve allows.
+    CORV_FORCE_INLINE void Put(BlockTextWriter& out, uint16_t w) {
+        if (m_length[w] == kUnset) Format(w);
+        out.PutShort<kSlot>(m_text.get() + size_t{w} * kSlot, m_length[w]);
     }
 
   private:
     static constexpr size_t kSlot = 32;
     static constexpr uint8_t kUnset = 0xFF;
 
-    std::string_view Format(uint16_t w);
+    // Formats the text of w into its slot: empty when its value has no polynomial result
+    // or is not finite.
+    void Format(uint16_t w);
 
     const ChannelStore& m_store;
     int m_c;
