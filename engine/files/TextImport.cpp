@@ -28,6 +28,9 @@ constexpr size_t kMaxField = 255;
 constexpr int64_t kProgressLines = 4095;
 // How much of a line without a number the message quotes.
 constexpr size_t kMissTextLength = 60;
+// The most line outcomes the scaling pass keeps (8 bytes each): a quarter more than the
+// samples a channel holds.
+constexpr int64_t kMaxKeptLines = ChannelStore::kCapacity + ChannelStore::kCapacity / 4;
 constexpr const char* kWrongColumnQuestion = " Propably wrong column, header,.. . Continue anyway?";
 
 CORV_FORCE_INLINE bool IsBlankOrControl(char c) {
@@ -237,7 +240,8 @@ class TextLoad {
     ProgressScope& m_progress;
     int64_t m_headerLines;
     LineOutcomes m_outcomes;
-    bool m_replay = false;  // the storing step replays m_outcomes
+    bool m_replay = false;    // the storing step replays m_outcomes
+    bool m_overflow = false;  // too many lines to keep
     bool m_asked = false;
     SkippedLines m_skipped;
     int64_t m_missLine = 0;
@@ -261,7 +265,14 @@ bool TextLoad::FindRange() {
             gaveUp = true;
             return false;
         }
-        const bool keep = samples < limit;
+        bool keep = samples < limit && !m_overflow;
+        if (keep && m_outcomes.Size() >= kMaxKeptLines) {
+            // Mostly lines without a number: the storing step reads the file again rather
+            // than keep them all.
+            m_overflow = true;
+            m_outcomes.Clear();
+            keep = false;
+        }
         if (line.empty()) {
             if (keep) m_outcomes.AddMissing(LineOutcomes::kEmptyLine);
             return true;
@@ -302,7 +313,8 @@ bool TextLoad::FindRange() {
         return false;
     }
     m_rec.KindEqu = 'M';
-    m_replay = true;
+    m_replay = !m_overflow;
+    if (m_overflow) m_lines.Rewind();
     return true;
 }
 

@@ -163,5 +163,18 @@ TEST(TextImportKnownOutputs, GeneratedFilesLoadAsTheTwoPassLoaderLoadedThem) {
     }
 }
 
+// Millions of empty lines before the data: too many lines to keep, so the storing step
+// reads the file a second time.
+TEST(TextImportKnownOutputs, AFileOfMostlyEmptyLinesLoadsAsBefore) {
+    const Setting s{
+        '\t', 'Y', kKeepTimeStep, 0, ChannelStore::kCapacity, 9, 4521533652155113926ull};
+    Generator g(s.seed);
+    std::string content;
+    for (int32_t i = 0; i < ChannelStore::kCapacity + ChannelStore::kCapacity / 4 + 100; ++i)
+        content += "\r\n";
+    content += g.File(s.delimiter, 3000);
+    EXPECT_EQ(LoadAndDigest(s, content), s.expected);
+}
+
 }  // namespace
 }  // namespace corv
