@@ -34,6 +34,15 @@ class GapsInProcessing : public ::testing::Test {
         return RunSectionCommand(*g, g.ui, op);
     }
     void Undo() { ASSERT_TRUE(g->history.Undo(*g).done); }
+    // Stores F4..F5 in section buffer b and copies it to `target` through Overwrite.
+    bool CopySection(int b, double f4, double f5, double target) {
+        g->view.LeftCursor = f4;
+        g->view.RightCursor = f5;
+        FillSectionBuffer(*g, b);
+        if (!SelectSectionBuffer(*g, g.ui, b)) return false;
+        g->view.LeftCursor = target;
+        return CopySectionBuffer(*g, g.ui, b);
+    }
 
     test::GraphState g;
 };
@@ -89,22 +98,12 @@ TEST_F(GapsInProcessing, ResamplingRescalesTheGaps) {
 TEST_F(GapsInProcessing, SectionCopyBringsTheSourceGapsAlong) {
     // Samples 2..5 (gap at 3..5) copied onto 6..9: the target is missing where the source
     // was, and measured elsewhere.
-    g->view.LeftCursor = 2;
-    g->view.RightCursor = 5;
-    FillSectionBuffer(*g, 0);
-    ASSERT_TRUE(SelectSectionBuffer(*g, g.ui, 0));
-    g->view.LeftCursor = 6;
-    ASSERT_TRUE(CopySectionBuffer(*g, g.ui, 0));
+    ASSERT_TRUE(CopySection(0, 2, 5, 6));
     EXPECT_EQ(Gaps(), (Ranges{{3, 5}, {7, 9}}));
     Undo();
     EXPECT_EQ(Gaps(), (Ranges{{3, 5}}));
     // A copy of measured samples over the gap fills it.
-    g->view.LeftCursor = 6;
-    g->view.RightCursor = 9;
-    FillSectionBuffer(*g, 1);
-    ASSERT_TRUE(SelectSectionBuffer(*g, g.ui, 1));
-    g->view.LeftCursor = 2;
-    ASSERT_TRUE(CopySectionBuffer(*g, g.ui, 1));
+    ASSERT_TRUE(CopySection(1, 6, 9, 2));
     EXPECT_TRUE(Gaps().empty());
 }
 
