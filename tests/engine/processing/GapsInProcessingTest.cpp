@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "GraphTestSupport.h"
+#include "processing/ChannelOps.h"
 #include "processing/Resampling.h"
 #include "processing/SectionArithmetic.h"
 #include "processing/SectionBuffers.h"
@@ -105,6 +106,20 @@ TEST_F(GapsInProcessing, SectionCopyBringsTheSourceGapsAlong) {
     // A copy of measured samples over the gap fills it.
     ASSERT_TRUE(CopySection(1, 6, 9, 2));
     EXPECT_TRUE(Gaps().empty());
+}
+
+TEST_F(GapsInProcessing, BiChannelResultIsMissingWhereEitherOperandWas) {
+    g.Load(1, std::vector<uint16_t>(10, 1), 1);
+    g.Load(2, std::vector<uint16_t>(10, 2), 1);
+    g->store.Gaps[1].Add(8);
+    g->store.Gaps[2].Add(1);  // the result's own old gap is overwritten
+    ASSERT_TRUE(BiChannel(*g, g.ui, kOpAdd, 0, 1, 2));
+    Ranges result;
+    for (const GapRange& r : g->store.Gaps[2].Ranges()) result.emplace_back(r.first, r.last);
+    EXPECT_EQ(result, (Ranges{{3, 5}, {8, 8}}));
+    Undo();
+    EXPECT_TRUE(g->store.Gaps[2].Contains(1));
+    EXPECT_EQ(Gaps(), (Ranges{{3, 5}}));  // the operands keep theirs
 }
 
 }  // namespace
