@@ -22,23 +22,25 @@ namespace {
 
 void Statistics(ScriptContext& ctx, const std::vector<std::string>&) {
     const SectionStatistics s = WorkSectionStatistics(ctx.state);
-    PrintJson(ctx.out, JsonObject()
-                           .Add("command", "statistics")
-                           .Add("channel", ctx.state.ActiveChannel)
-                           .Add("min", s.min)
-                           .Add("max", s.max)
-                           .Add("mean", s.mean)
-                           .Add("SD", s.sd)
-                           .Add("median", s.median)
-                           .Add("a", s.a)
-                           .Add("b", s.b)
-                           .Add("cc", s.cc)
-                           .Add("dy", s.dy)
-                           .Add("dx", s.dx)
-                           .Add("gradient", s.gradient)
-                           .Add("increase", s.increase)
-                           .Add("base", s.base)
-                           .Add("integral", s.integral));
+    JsonObject result;
+    result.Add("command", "statistics")
+        .Add("channel", ctx.state.ActiveChannel)
+        .Add("min", s.min)
+        .Add("max", s.max)
+        .Add("mean", s.mean)
+        .Add("SD", s.sd)
+        .Add("median", s.median)
+        .Add("a", s.a)
+        .Add("b", s.b)
+        .Add("cc", s.cc)
+        .Add("dy", s.dy)
+        .Add("dx", s.dx)
+        .Add("gradient", s.gradient)
+        .Add("increase", s.increase)
+        .Add("base", s.base)
+        .Add("integral", s.integral);
+    if (s.gapSamples > 0) result.Add("gapSamples", s.gapSamples);
+    PrintJson(ctx.out, result);
 }
 
 void Comment(ScriptContext& ctx, const std::vector<std::string>& args) {

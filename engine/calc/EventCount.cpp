@@ -1,6 +1,7 @@
 #include "calc/EventCount.h"
 
 #include "AppState.h"
+#include "core/ChannelStore.h"
 #include "core/Convert.h"
 #include "core/Times.h"
 #include "core/UiPort.h"
@@ -16,15 +17,19 @@ int32_t CountEvents(const ChannelStore& store, int c, double threshold, double f
     };
     bool above = value(range.first) > threshold;
     int32_t count = 0;
-    for (int32_t i = range.first; range.first < range.last && i <= range.last; ++i) {
-        const double v = value(i);
-        if (!above && v > threshold) {
-            above = true;
-            ++count;
-        } else if (above && v < threshold) {
-            above = false;
+    if (range.first >= range.last) return 0;
+    // Samples in gaps are not measured: a crossing is counted where the measured curve
+    // crosses, across a gap too.
+    for (const GapRange& run : store.RealRuns(c, range.first, range.last))
+        for (int64_t i = run.first; i <= run.last; ++i) {
+            const double v = value(static_cast<int32_t>(i));
+            if (!above && v > threshold) {
+                above = true;
+                ++count;
+            } else if (above && v < threshold) {
+                above = false;
+            }
         }
-    }
     return count;
 }
 

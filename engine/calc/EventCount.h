@@ -1,7 +1,7 @@
 #pragma once
 // Calculations > "&Count Events": how often the curve rises above a threshold between the
 // F4 and F5 cursors. A section that starts above the threshold does not count that start,
-// and a value equal to the threshold changes nothing.
+// and a value equal to the threshold changes nothing. Samples in gaps are skipped.
 
 #include <cstdint>
 #include <optional>

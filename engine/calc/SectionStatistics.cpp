@@ -1,5 +1,6 @@
 #include "calc/SectionStatistics.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -18,14 +19,13 @@ double Value(const ChannelStore& store, int c, int32_t i) {
     return store.GetValue(i, c, err);
 }
 
-// a, b and cc of y = a x + b with x = k dt, k = 1..n.
+// a, b and cc of y = a x + b with x = k dt, k the sample's place in the section.
 void Regression(const SectionMoments& m, double dt, SectionStatistics& s) {
-    const double n = static_cast<double>(m.n);
     if (m.n < 2) return;
-    const double qxx = dt * dt * n * (n + 1) * (n - 1) / 12;
+    const double qxx = dt * dt * m.kk;
     const double qxy = dt * m.ck;
     const double qyy = m.m2;
-    const double mx = dt * (n + 1) / 2;
+    const double mx = dt * m.kMean;
     if (qxx * qyy <= 0) {
         s.b = m.mean;
         return;
@@ -52,6 +52,7 @@ SectionStatistics ComputeSectionStatistics(const ChannelStore& store, const Sect
     const double vFirst = Value(store, c, range.first), vLast = Value(store, c, range.last);
     SectionStatistics s;
     s.base = (vFirst + vLast) / 2;
+    s.gapSamples = std::max<int64_t>(int64_t{range.last} - range.first + 1 - m.n, 0);
     if (m.n > 0) {
         s.min = m.min;
         s.max = m.max;

@@ -23,6 +23,7 @@ struct SectionStatistics {
     double increase = 0;          // percent from F4's value to F5's
     double base = 0;              // mean of F4's and F5's values
     double integral = 0;          // area between curve and base
+    int64_t gapSamples = 0;       // samples of the section in gaps, left out of the above
 };
 
 // Every result but the median.

@@ -17,7 +17,7 @@ std::string F(double v) {
 }  // namespace
 
 std::vector<std::pair<int, std::string>> StatisticsLines(const SectionStatistics& s) {
-    return {
+    std::vector<std::pair<int, std::string>> lines = {
         {0, "Linear Regression  y = ax + b"},
         {1, " a = " + F(s.a)},
         {2, " b = " + F(s.b)},
@@ -29,6 +29,9 @@ std::vector<std::pair<int, std::string>> StatisticsLines(const SectionStatistics
         {10, " Std. Dev., Median " + F(s.sd) + "   " + F(s.median)},
         {11, " Integral to base =" + F(s.base) + "((F4+F5)/2) =  " + F(s.integral)},
     };
+    if (s.gapSamples > 0)
+        lines.emplace_back(12, " Samples in gaps (left out): " + std::to_string(s.gapSamples));
+    return lines;
 }
 
 }  // namespace corv

@@ -32,6 +32,23 @@ class ChannelGaps {
     const std::vector<GapRange>& Ranges() const { return m_ranges; }
     bool Empty() const { return m_ranges.empty(); }
 
+    // n samples were inserted after position p: later positions move up by n, and a stretch
+    // that goes on past p takes the new samples in.
+    void Insert(int32_t p, int32_t n);
+    // Positions p..p+n-1 were deleted: later positions move down by n; what falls below 0
+    // is dropped.
+    void Remove(int32_t p, int32_t n);
+    // The samples were spread n times as far apart (position p to p * n) and filled in
+    // between: a stretch covers everything between the measured samples around it, up to
+    // position lastPosition.
+    void Stretch(int32_t n, int32_t lastPosition);
+    // Marks positions from..to, wherever they lie.
+    void Mark(int32_t from, int32_t to);
+    // Positions from..to hold values again (the user wrote them): they leave their stretches.
+    void Erase(int32_t from, int32_t to);
+    // The stretches between from and to that are not marked, in rising order.
+    std::vector<GapRange> Outside(int32_t from, int32_t to) const;
+
   private:
     std::vector<GapRange> m_ranges;
 };

@@ -1,5 +1,6 @@
 #include "core/ChannelStore.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "core/UiPort.h"
@@ -113,6 +114,23 @@ void ChannelStore::FreeBanks() {
     m_table.fill(nullptr);
     m_memory.Release();
     for (auto& p : m_pyramids) p.Detach();
+}
+
+std::vector<GapRange> ChannelStore::RealRuns(int c, int32_t first, int32_t last) const {
+    const ChannelGaps& gaps = Gaps[static_cast<size_t>(c)];
+    if (last < first) return {};
+    if (gaps.Empty()) return {{first, last}};
+    // Gaps are kept as bank positions; indexes before the channel's data are never in one.
+    const int64_t delay = Rec(c).CorrSmpDelay;
+    const auto position = [&](int64_t i) {
+        return static_cast<int32_t>(std::clamp<int64_t>(i - delay, INT32_MIN, INT32_MAX));
+    };
+    std::vector<GapRange> runs = gaps.Outside(position(first), position(last));
+    for (GapRange& g : runs) {
+        g.first = static_cast<int32_t>(g.first + delay);
+        g.last = static_cast<int32_t>(g.last + delay);
+    }
+    return runs;
 }
 
 }  // namespace corv

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "core/BankMemory.h"
 #include "core/ChannelGaps.h"
@@ -100,6 +101,9 @@ class ChannelStore {
         return p >= 0 && p <= INT32_MAX &&
                Gaps[static_cast<size_t>(c)].Contains(static_cast<int32_t>(p));
     }
+    // The runs of common indexes first..last whose samples are not in a gap, in rising
+    // order, each as its first and last index.
+    std::vector<GapRange> RealRuns(int c, int32_t first, int32_t last) const;
     // The kind-dependent mapping used by the binary file reader.
     double RawValueByKind(double raw, int c) const;
     // Sets bSet from the coefficients and returns it.

@@ -1,5 +1,6 @@
 #include "graph/CalendarScale.h"
 
+#include <algorithm>
 #include <string>
 
 #include "core/Canvas.h"
@@ -33,10 +34,18 @@ int StepFor(int64_t scaledSpan, const Rung (&rungs)[N]) {
     return step;
 }
 
+// The line height of the scale's 8-pixel font on a plain screen; a larger one (a high
+// pixel density or a large font) spreads ticks and labels in proportion.
+constexpr int kPlainTextHeight = 13;
+
 class ScaleDrawer {
   public:
     ScaleDrawer(Canvas& canvas, int y, double tLeft, double tRight)
-        : m_canvas(canvas), m_y(y), m_tLeft(tLeft), m_k(canvas.Width() / (tRight - tLeft)) {}
+        : m_canvas(canvas),
+          m_y(y),
+          m_tLeft(tLeft),
+          m_k(canvas.Width() / (tRight - tLeft)),
+          m_unit(std::max(1.0, canvas.TextHeight("0") / double(kPlainTextHeight))) {}
 
     // The passes begin at the unit boundary at or before the left edge; a boundary before
     // it would only be drawn off the image and take the unit letter with it.
@@ -46,18 +55,27 @@ class ScaleDrawer {
 
     void Tick(int x, int length) {
         m_canvas.MoveTo(x, m_y);
-        m_canvas.LineTo(x, m_y + length);
+        m_canvas.LineTo(x, m_y + Scaled(length));
     }
 
-    void Label(int x, int dy, const std::string& text) { m_canvas.TextOut(x, m_y + dy, text); }
+    // A label `before` plain pixels left of x, moved inside the image where it would be
+    // cut at an edge.
+    void Label(int x, int before, int dy, const std::string& text) {
+        const int width = m_canvas.TextWidth(text);
+        const int left = std::max(0, std::min(x - Scaled(before), m_canvas.Width() - width));
+        m_canvas.TextOut(left, m_y + Scaled(dy), text);
+    }
 
     Canvas& canvas() const { return m_canvas; }
 
   private:
+    int Scaled(int pixels) const { return Round<int>(pixels * m_unit); }
+
     Canvas& m_canvas;
     int m_y;
     double m_tLeft;
     double m_k;
+    double m_unit;
 };
 
 // One of the day, hour, minute and second passes: from `start`, every `advance` ms up to
@@ -86,7 +104,7 @@ void DrawUnitPass(ScaleDrawer& d, const UnitPass& pass, double tRight, ValueAt v
         std::string label = std::to_string(value);
         if (first) label += pass.unit;
         first = false;
-        d.Label(x - 4, pass.labelDy, label);
+        d.Label(x, 4, pass.labelDy, label);
     }
 }
 
@@ -97,7 +115,7 @@ void DrawYears(ScaleDrawer& d, Colour pen, int fromYear, double tRight) {
         d.canvas().SetPenColour(pen);
         const int x = d.X(t);
         d.Tick(x, 16);
-        d.Label(x - 8, 18, std::to_string(year));
+        d.Label(x, 8, 18, std::to_string(year));
     }
 }
 
@@ -113,7 +131,7 @@ void DrawMonths(ScaleDrawer& d, int64_t s, const TimeParts& p, double tRight) {
             d.Tick(x, 16);
             if (month % step == 0) {
                 CheckIndex(month - 1, 12);
-                d.Label(x - 8, 17, kMonthNames[month - 1]);
+                d.Label(x, 8, 17, kMonthNames[month - 1]);
             }
         }
         if (++month > 12) {

@@ -1,6 +1,8 @@
 #include "graph/StripDrawing.h"
 #include "processing/RunningMean.h"
 
+#include <algorithm>
+
 #include "AppState.h"
 #include "graph/CurveDrawing.h"
 #include "graph/DisplayRange.h"
@@ -40,10 +42,15 @@ void DrawCaption(Canvas& strip, const AppState& state, int c) {
     const int x = strip.Width() / 3;
     strip.SetBrushColour(kImageBackground);
     strip.SetFontColour(kBlack);
+    const std::string& caption = state.store.Rec(c).Caption;
+    // 5 pixels from the top, or 18 from the bottom, for a plain 13-pixel line; taller text
+    // (a high pixel density or a large font) gets margins in proportion and stays inside.
+    const int h = strip.TextHeight(caption);
+    const int margin = std::max(5, (h * 5 + 6) / 13);
     if (state.CaptionPos == kCaptionAtTop)
-        strip.TextOut(x, 5, state.store.Rec(c).Caption);
+        strip.TextOut(x, margin, caption);
     else if (state.CaptionPos == kCaptionAtBottom)
-        strip.TextOut(x, strip.Height() - 18, state.store.Rec(c).Caption);
+        strip.TextOut(x, strip.Height() - std::max(18, h + margin), caption);
 }
 
 }  // namespace

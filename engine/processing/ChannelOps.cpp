@@ -106,13 +106,30 @@ bool StoreCurve(AppState& state, const std::vector<double>& y, int r) {
     return true;
 }
 
+// A sum or difference is not measured where either operand was missing: the result's gaps
+// over indexes 0..last are those of a and b together.
+void CombineGaps(ChannelStore& store, int a, int b, int r, int32_t last) {
+    if (store.Gaps[size_t(a)].Empty() && store.Gaps[size_t(b)].Empty() &&
+        store.Gaps[size_t(r)].Empty())
+        return;
+    const int32_t delay = store.Rec(r).CorrSmpDelay;
+    ChannelGaps both;
+    for (int32_t i = std::max(delay, 0); i <= last; ++i)
+        if (store.InGap(i, a) || store.InGap(i, b)) both.Add(i - delay);
+    ChannelGaps& gaps = store.Gaps[size_t(r)];
+    gaps.Erase(0, last - delay);
+    for (const GapRange& g : both.Ranges()) gaps.Mark(g.first, g.last);
+}
+
 bool Run(AppState& state, UiPort& ui, int kind, int a, int b, int r) {
     const int32_t last = LastIndex(state, a);
     if (last < 0) return false;
     return state.history.RunEdit(
         state, ui, ChannelOpName(kind), EditScope().Words(r, 0, last).Record(r), [&] {
             const std::vector<double> y = ComputeCurve(state, kind, a, b, last);
-            return StoreCurve(state, y, r);
+            if (!StoreCurve(state, y, r)) return false;
+            if (IsBiChannel(kind)) CombineGaps(state.store, a, b, r, last);
+            return true;
         });
 }
 

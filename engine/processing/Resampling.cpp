@@ -32,6 +32,23 @@ void Spread(ChannelStore& s, int c, int32_t oldCnt, int32_t n) {
     }
 }
 
+// The gaps after thinning out: new index j holds old index source(j).
+template <class Source>
+ChannelGaps ThinnedGaps(const ChannelStore& s, int c, int32_t newCnt, int32_t newDelay,
+                        Source source) {
+    ChannelGaps gaps;
+    if (s.Gaps[size_t(c)].Empty()) return gaps;
+    for (int64_t j = std::max(newDelay, 0); j <= newCnt; ++j)
+        if (s.InGap(source(j), c)) gaps.Add(static_cast<int32_t>(j - newDelay));
+    return gaps;
+}
+
+// After Expand or Double points by n, with the record already updated.
+void StretchGaps(ChannelStore& s, int c, int32_t n) {
+    const ChannelRecord& r = s.Rec(c);
+    s.Gaps[size_t(c)].Stretch(n, static_cast<int32_t>(int64_t{r.DataCnt} - r.CorrSmpDelay));
+}
+
 }  // namespace
 
 bool Reduce(AppState& state, UiPort& ui, int c, int32_t n) {
@@ -47,6 +64,9 @@ bool Reduce(AppState& state, UiPort& ui, int c, int32_t n) {
         // the recording ends before it, so the channel does not end on a stale word.
         const int64_t next = std::min(int64_t{m + 1} * n - 1, int64_t{r.DataCnt});
         s.SetRaw(m, s.GetRaw(static_cast<int32_t>(next), c), c);
+        s.Gaps[size_t(c)] = ThinnedGaps(s, c, m, r.CorrSmpDelay / n, [&](int64_t j) {
+            return static_cast<int32_t>(j == m ? next : (j + 1) * n - 1);
+        });
         r.SampRate *= n;
         r.DataCnt = m;
         r.CorrSmpDelay /= n;
@@ -75,6 +95,7 @@ bool Expand(AppState& state, UiPort& ui, int c, int32_t n) {
         r.DataCnt = static_cast<int32_t>(newCnt);
         r.CorrSmpDelay *= n;
         Spread(s, c, oldCnt, n);
+        StretchGaps(s, c, n);
         // Linear fill between the spread samples; nothing is written after the new end.
         for (int64_t k = 0; k < oldCnt; ++k) {
             const double a = s.GetRaw(static_cast<int32_t>(k * n), c);
@@ -103,6 +124,7 @@ bool DoublePoints(AppState& state, UiPort& ui, int c) {
         r.DataCnt = static_cast<int32_t>(newCnt);
         r.CorrSmpDelay *= 2;
         Spread(s, c, oldCnt, 2);
+        StretchGaps(s, c, 2);
         const auto old = [&](int64_t k) {
             return int64_t{s.GetRaw(static_cast<int32_t>(2 * k), c)};
         };

@@ -80,8 +80,14 @@ uint16_t NewWord(const ChannelStore& s, int c, SectionOp op, int32_t i, int64_t 
     }
 }
 
+// The bank position of common index i, where the gap list counts.
+int32_t GapPosition(const ChannelStore& s, int c, int64_t i) {
+    return static_cast<int32_t>(i - s.Rec(c).CorrSmpDelay);
+}
+
 void DeleteWords(ChannelStore& s, int c, int32_t first, int32_t n) {
     ChannelRecord& r = s.Rec(c);
+    s.Gaps[size_t(c)].Remove(GapPosition(s, c, first), n);
     for (int64_t i = first; i <= int64_t{r.DataCnt} - n; ++i)
         s.SetRaw(static_cast<int32_t>(i), s.GetRaw(static_cast<int32_t>(i + n), c), c);
     r.DataCnt -= n;
@@ -98,6 +104,7 @@ bool InsertWords(AppState& state, UiPort& ui, int c, int32_t first, double count
     for (int64_t i = r.DataCnt; i >= int64_t{first} + 1; --i)
         s.SetRaw(static_cast<int32_t>(i + n), s.GetRaw(static_cast<int32_t>(i), c), c);
     r.DataCnt += n;  // before the fill, so the new words are inside the channel
+    s.Gaps[size_t(c)].Insert(GapPosition(s, c, first), n);
     for (int64_t i = int64_t{first} + 1; i <= int64_t{first} + n; ++i)
         s.SetRaw(static_cast<int32_t>(i), f, c);
     const double span = static_cast<double>(r.DataCnt) * r.SampRate;
@@ -145,6 +152,10 @@ bool Apply(AppState& state, UiPort& ui, SectionOp op, int c, double x, double tR
     }
     for (int32_t i = sec.first; i <= sec.last; ++i)
         s.SetRaw(i, NewWord(s, c, op, i, int64_t{i} - rampStart, x, slope, pivot), c);
+    // A constant the user sets is a value of his choosing, no longer a missing one; the
+    // other operations change the repeated values, which stay unmeasured.
+    if (op == SectionOp::SetConstant)
+        s.Gaps[size_t(c)].Erase(GapPosition(s, c, sec.first), GapPosition(s, c, sec.last));
     return true;
 }
 

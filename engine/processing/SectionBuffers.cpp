@@ -1,6 +1,8 @@
 #include "processing/SectionBuffers.h"
 
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "AppState.h"
 #include "core/Checked.h"
@@ -86,6 +88,29 @@ int ShownSectionBuffer(const AppState& state) {
     return -1;
 }
 
+// The copied samples bring their gaps along: the target stretch is unmeasured exactly where
+// the source was.
+static void CopyGaps(ChannelStore& s, int src, int32_t first, int32_t last, int a, int64_t target) {
+    const auto position = [&](int c, int64_t i) {
+        return static_cast<int32_t>(
+            std::clamp<int64_t>(i - s.Rec(c).CorrSmpDelay, INT32_MIN, INT32_MAX));
+    };
+    const int64_t shift = target - first;
+    std::vector<GapRange> marked;
+    GapRange prev{first, first - 1};
+    for (const GapRange& run : s.RealRuns(src, first, last)) {
+        if (run.first > prev.last + 1) marked.push_back({prev.last + 1, run.first - 1});
+        prev = run;
+    }
+    if (prev.last < last) marked.push_back({prev.last + 1, last});
+    ChannelGaps& gaps = s.Gaps[size_t(a)];
+    gaps.Erase(position(a, target), position(a, target + (int64_t{last} - first)));
+    const int32_t end = position(a, s.Rec(a).DataCnt);
+    for (const GapRange& g : marked)
+        gaps.Mark(std::max(position(a, g.first + shift), 0),
+                  std::min(position(a, g.last + shift), end));
+}
+
 bool CopySectionBuffer(AppState& state, UiPort& ui, int b) {
     SectionBuffer& buffer = Buffer(state, b);
     buffer.shown = false;
@@ -94,15 +119,16 @@ bool CopySectionBuffer(AppState& state, UiPort& ui, int b) {
     const int a = state.ActiveChannel;
     const int src = buffer.channel;
     const int64_t lastTarget = plan.target + (int64_t{plan.last} - plan.first);
-    return state.history.RunEdit(
-        state, ui, "Section copy", EditScope().Words(a, plan.target, lastTarget), [&] {
-            // Ascending, so a target after an overlapping source repeats the copied stretch.
-            int64_t target = plan.target;
-            for (int32_t i = plan.first; i <= plan.last; ++i, ++target)
-                if (target >= 0 && target <= INT32_MAX)
-                    state.store.SetRaw(static_cast<int32_t>(target), state.store.GetRaw(i, src), a);
-            return true;
-        });
+    const EditScope scope = EditScope().Words(a, plan.target, lastTarget).Record(a);
+    return state.history.RunEdit(state, ui, "Section copy", scope, [&] {
+        // Ascending, so a target after an overlapping source repeats the copied stretch.
+        int64_t target = plan.target;
+        for (int32_t i = plan.first; i <= plan.last; ++i, ++target)
+            if (target >= 0 && target <= INT32_MAX)
+                state.store.SetRaw(static_cast<int32_t>(target), state.store.GetRaw(i, src), a);
+        CopyGaps(state.store, src, plan.first, plan.last, a, plan.target);
+        return true;
+    });
 }
 
 }  // namespace corv

@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "core/AnalysisKind.h"
+#include "settings/RecentFiles.h"
 
 namespace corv {
 
@@ -142,6 +143,10 @@ fs::path ProgramFolderOf(const fs::path& executable) {
 
 fs::path AutoSetupPath(const AppState& state) {
     return fs::path(state.folders.AutoSetupFolder) / kAutoSetupName;
+}
+
+fs::path RecentFilesPath(const AppState& state) {
+    return fs::path(state.folders.AutoSetupFolder) / kRecentFilesName;
 }
 
 fs::path UserSettingsFolder() {

@@ -27,6 +27,10 @@ void SetDefaults(AppState& state, const std::filesystem::path& executable);
 // or the user's settings folder when the program is installed).
 [[nodiscard]] std::filesystem::path AutoSetupPath(const AppState& state);
 
+// The recent-files list beside the automatic setup file, for the same reason: an installed
+// program's folder is not the user's to write.
+[[nodiscard]] std::filesystem::path RecentFilesPath(const AppState& state);
+
 // The user's own folder for the program's settings (created when first written).
 [[nodiscard]] std::filesystem::path UserSettingsFolder();
 

@@ -31,6 +31,8 @@ void AddRecentFile(std::vector<std::string>& list, const std::string& name) {
 }
 
 bool WriteRecentFiles(const std::filesystem::path& file, const std::vector<std::string>& list) {
+    std::error_code ec;
+    if (file.has_parent_path()) std::filesystem::create_directories(file.parent_path(), ec);
     std::ofstream out(file, std::ios::binary | std::ios::trunc);
     for (const std::string& name : list) out << name << "\r\n";
     out.close();

@@ -15,6 +15,7 @@
 #include "core/QtText.h"
 #include "core/UiPort.h"
 #include "settings/ChannelPage.h"
+#include "settings/Defaults.h"
 #include "settings/GeneralPage.h"
 #include "settings/MainDialog.h"
 #include "settings/RecentFiles.h"
@@ -23,7 +24,7 @@
 namespace corv {
 
 std::filesystem::path MainDialog::RecentListFile() const {
-    return std::filesystem::path(m_state.folders.ProgramFolder) / kRecentFilesName;
+    return RecentFilesPath(m_state);
 }
 
 void MainDialog::BuildFileMenu() {

@@ -52,6 +52,11 @@ TEST(MissingValuesCli, RunKeepsTheTimeStepOrReportsTheSkippedLines) {
     EXPECT_NE(table.find(":00.000\t4\r\n"), std::string::npos) << table;
     EXPECT_NE(table.find(":05.000\t\r\n"), std::string::npos) << table;  // the gap
 
+    // Statistics see the two measured depths only, and say how many samples they left out.
+    r = RunCliOk({"run", SetupFor(dir, kKeepTimeStep), "-"}, "cursors 0 10000\nstatistics\n");
+    EXPECT_NE(r.find("\"mean\":5,"), std::string::npos) << r;
+    EXPECT_NE(r.find("\"gapSamples\":1}"), std::string::npos) << r;
+
     r = RunCliOk({"run", SetupFor(dir, kSkipMissing), "-"}, "values 0 0 1\n");
     EXPECT_NE(r.find("\"value\":[4,6]"), std::string::npos) << r;
     EXPECT_NE(r.find("{\"event\":\"message\",\"text\":\" Channel 1 (Channel1): 1 line without a "

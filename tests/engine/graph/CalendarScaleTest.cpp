@@ -91,7 +91,7 @@ TEST_F(CalendarScaleTest, MidnightInsideTenMinutes) {
     EXPECT_TRUE(Ticks(7).empty());
     EXPECT_EQ(Ticks(4).size(), 9u);  // 23:55 .. 23:59 and 00:01 .. 00:04
     EXPECT_EQ(texts.front(), "text 392,17 JUL");
-    EXPECT_EQ(texts[1], "text -4,5 55m");
+    EXPECT_EQ(texts[1], "text 0,5 55m");  // kept whole at the left edge
 }
 
 TEST_F(CalendarScaleTest, FewSecondsUseSmallFontAndStepsGrowWithTheSpan) {
@@ -116,7 +116,7 @@ TEST_F(CalendarScaleTest, FewSecondsUseSmallFontAndStepsGrowWithTheSpan) {
     Draw(tMinute, tMinute + 40000);  // S = 30: every second second
     const Calls wider = Texts();
     ASSERT_GE(wider.size(), 2u);
-    EXPECT_EQ(wider[0], "text -4,5 3m");
+    EXPECT_EQ(wider[0], "text 0,5 3m");
     EXPECT_EQ(wider[1], "text 36,3 2s");
     EXPECT_EQ(Ticks(2).size(), 19u);  // 2, 4, .. 38
 }
@@ -132,10 +132,35 @@ TEST_F(CalendarScaleTest, SeveralDaysShowDaysAndEveryFourthHour) {
     EXPECT_NE(std::find(texts.begin(), texts.end(), "text 236,12 9"), texts.end());
     // 30 four-hour boundaries less 5 midnights; the first is the left edge itself.
     EXPECT_EQ(Ticks(7).size(), 25u);
-    EXPECT_NE(std::find(texts.begin(), texts.end(), "text -4,9 12h"), texts.end());
+    EXPECT_NE(std::find(texts.begin(), texts.end(), "text 0,9 12h"), texts.end());
     EXPECT_NE(std::find(texts.begin(), texts.end(), "text 23,9 16"), texts.end());
     EXPECT_TRUE(Ticks(4).empty());
     EXPECT_TRUE(Ticks(16).empty());
+}
+
+// Text twice as tall (a 2x screen): ticks and label rows twice as long and low, labels kept
+// whole at both edges.
+TEST_F(CalendarScaleTest, TallerTextSpreadsTheScaleAndEdgesKeepLabelsWhole) {
+    class TallText : public RecordingCanvas {
+      public:
+        using RecordingCanvas::RecordingCanvas;
+        int TextHeight(const std::string&) override { return 26; }
+    } tall(800, 60);
+    const double tLeft = PartsToTime(2005, 6, 7, 12, 0, 0);
+    DrawCalendarScale(tall, ui, colours, 0, 0.75, tLeft, tLeft + 5 * 86400000.0);
+    const Calls& calls = tall.Calls();
+    EXPECT_NE(std::find(calls.begin(), calls.end(), "line 80,0-80,20"), calls.end());
+    EXPECT_NE(std::find(calls.begin(), calls.end(), "text 72,24 8d"), calls.end());
+    EXPECT_NE(std::find(calls.begin(), calls.end(), "text 0,18 12h"), calls.end());
+    // Every label lies whole inside the image.
+    const Calls texts = tall.CallsStartingWith("text ");
+    for (const std::string& t : texts) {
+        int x = 0, y = 0;
+        char label[16] = {};
+        ASSERT_EQ(std::sscanf(t.c_str(), "text %d,%d %15s", &x, &y, label), 3) << t;
+        EXPECT_GE(x, 0) << t;
+        EXPECT_LE(x + 6 * static_cast<int>(std::string(label).size()), 800) << t;
+    }
 }
 
 TEST_F(CalendarScaleTest, SpanAcrossNewYear) {

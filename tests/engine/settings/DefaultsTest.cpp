@@ -53,10 +53,12 @@ TEST(Defaults, InstalledLayoutFindsTheSharedHelpAndUsesTheUsersFolder) {
     EXPECT_EQ(fs::path(state->folders.HelpFolder),
               fs::weakly_canonical(root / "usr/share/corvandell/help") / "");
     EXPECT_EQ(AutoSetupPath(*state), UserSettingsFolder() / "$VM3bk$.&&&");
+    EXPECT_EQ(RecentFilesPath(*state), UserSettingsFolder() / "corvandell-recent.txt");
 
     fs::create_directories(root / "usr/bin/help");  // a help folder beside wins
     SetDefaults(*state, root / "usr/bin/corvandell");
     EXPECT_EQ(AutoSetupPath(*state), root / "usr/bin" / "$VM3bk$.&&&");
+    EXPECT_EQ(RecentFilesPath(*state), root / "usr/bin" / "corvandell-recent.txt");
 }
 
 TEST(Defaults, CaptionsDependOnTheAnalysisKind) {

@@ -24,6 +24,9 @@ TEST(RecentFiles, NewestFirstWithoutRepeatsAndAtMostEight) {
     EXPECT_EQ(ReadRecentFiles(dir / "cr.txt"),
               (std::vector<std::string>{"a.cfg", "b.cfg", "c.cfg"}));
     EXPECT_TRUE(ReadRecentFiles(dir / "missing.txt").empty());
+    // A fresh user settings folder is made on the first write.
+    ASSERT_TRUE(WriteRecentFiles(dir / "new" / "corvandell" / "r.txt", list));
+    EXPECT_EQ(ReadRecentFiles(dir / "new" / "corvandell" / "r.txt"), list);
 }
 
 }  // namespace
