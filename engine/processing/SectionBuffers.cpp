@@ -5,6 +5,7 @@
 #include "AppState.h"
 #include "core/Checked.h"
 #include "core/EditScope.h"
+#include "core/ProcessingLog.h"
 #include "core/UiPort.h"
 
 namespace corv {
@@ -42,6 +43,7 @@ void FillSectionBuffer(AppState& state, int b) {
     buffer.startTime = state.view.LeftCursor;
     buffer.endTime = state.view.RightCursor;
     buffer.channel = state.ActiveChannel;
+    LogCommand(state, "section-store " + std::to_string(b), true);
 }
 
 void SetSectionBuffersUsed(AppState& state, const std::array<bool, kSectionBufferCount>& ticked) {
@@ -94,7 +96,7 @@ bool CopySectionBuffer(AppState& state, UiPort& ui, int b) {
     const int a = state.ActiveChannel;
     const int src = buffer.channel;
     const int64_t lastTarget = plan.target + (int64_t{plan.last} - plan.first);
-    return state.history.RunEdit(
+    const bool changed = state.history.RunEdit(
         state, ui, "Section copy", EditScope().Words(a, plan.target, lastTarget), [&] {
             // Ascending, so a target after an overlapping source repeats the copied stretch.
             int64_t target = plan.target;
@@ -103,6 +105,8 @@ bool CopySectionBuffer(AppState& state, UiPort& ui, int b) {
                     state.store.SetRaw(static_cast<int32_t>(target), state.store.GetRaw(i, src), a);
             return true;
         });
+    if (changed) LogEdit(state, "section-overwrite " + std::to_string(b), true);
+    return changed;
 }
 
 }  // namespace corv
