@@ -85,8 +85,76 @@ def text_import_row(bench):
     ref = reference_minimum(
         lambda: pandas.read_csv(TEXT_FILE, sep="\t", header=None, usecols=[1], engine="c"),
         expect_samples(SAMPLES))
-    return ("text import", our_minimum(bench, "BM_TextImportAutoScale"),
-            "pandas.read_csv", ref, 0.5, "2x faster")
+    ours = our_minimum(bench, "BM_TextImportAutoScale")
+    return [("text import", ours, "pandas.read_csv", ref, 1 / 3, "3x faster"),
+            ("text import", ours, "read+from_chars col. 2", our_minimum(bench, "BM_TextFloorColumn"),
+             1.3, "within 1.3x"),
+            ("text import", ours, "read+from_chars all", our_minimum(bench, "BM_TextFloorEveryNumber"),
+             1.3, "within 1.3x")]
+
+
+EXPORT_FILE = "/tmp/corv-bench-export-pandas.txt"
+EXPORT_REPETITIONS = 2  # one to_csv of the full channel takes many seconds
+
+
+def export_frame():
+    """Date, time and value columns of BM_TextExportOneChannel: channel 0 of the drawing
+    series, 10 ms apart from 1 January 1981 (time 0), the texts built beforehand so that
+    only the writing is timed."""
+    stamps = numpy.datetime64("1981-01-01T00:00:00.000") + numpy.arange(
+        SAMPLES, dtype="timedelta64[ms]") * 10
+    chars = numpy.datetime_as_string(stamps, unit="ms").astype("U23").view("U1").reshape(
+        SAMPLES, 23)
+    dates = numpy.ascontiguousarray(chars[:, [8, 9, 2, 5, 6, 2, 0, 1, 2, 3]])
+    dates[:, 2] = dates[:, 5] = "."
+    times = numpy.ascontiguousarray(chars[:, 11:23])
+    return pandas.DataFrame({"Date": dates.view("U10").ravel(),
+                             "Time": times.view("U12").ravel(),
+                             "Channel1": noisy_channel(0)})
+
+
+def text_export_row(bench):
+    frame = export_frame()
+    best = None
+    for _ in range(EXPORT_REPETITIONS):
+        start = time.perf_counter()
+        frame.to_csv(EXPORT_FILE, sep="\t", index=False, lineterminator="\r\n")
+        elapsed = time.perf_counter() - start
+        best = elapsed if best is None else min(best, elapsed)
+    os.remove(EXPORT_FILE)
+    return ("text export", our_minimum(bench, "BM_TextExportOneChannel"),
+            "DataFrame.to_csv", best, 0.1, "10x faster")
+
+
+def counter(bench, name, key):
+    """The largest value of counter `key` over the repetitions of benchmark `name`."""
+    values = [b[key] for b in bench.get("benchmarks", [])
+              if b.get("run_type", "iteration") == "iteration"
+              and b.get("run_name", b["name"]).split("/")[0] == name and key in b]
+    return max(values) if values else None
+
+
+def end_to_end_lines(bench):
+    """Start on three text files and the first full drawing, its memory, and the export
+    of the three channels: absolute goals on this machine."""
+    start = our_minimum(bench, "BM_StartToFirstDrawing")
+    added = counter(bench, "BM_StartToFirstDrawing", "added_MiB")
+    kept = counter(bench, "BM_StartToFirstDrawing", "kept_MiB")
+    export = our_minimum(bench, "BM_ExportThreeChannels")
+
+    def verdict(value, limit):
+        return "not measured" if value is None else ("met" if value < limit else "NOT MET")
+
+    added_text = "missing" if added is None else f"{added:.1f}"
+    kept_text = "missing" if kept is None else f"{kept:.1f}"
+    return [
+        f"Start on 3 text files of {SAMPLES} lines + first full drawing: {ms(start)} ms "
+        f"(goal < 800 ms: {verdict(start, 0.8)})",
+        f"peak memory added during that Start beyond what stays resident: {added_text} MiB "
+        f"(goal < 64 MiB: {verdict(added, 64)}); resident growth (banks, block extremes): "
+        f"{kept_text} MiB",
+        f"text export of the 3 channels side by side ({SAMPLES} rows): {ms(export)} ms",
+    ]
 
 
 def binary_import_row(bench):
@@ -275,13 +343,14 @@ def print_table(rows, extra):
 def main():
     with open(sys.argv[1]) as f:
         bench = json.load(f)
-    rows = [row for row in (text_import_row(bench), binary_import_row(bench),
+    rows = [*text_import_row(bench), text_export_row(bench)]
+    rows += [row for row in (binary_import_row(bench),
                             *drawing_rows(bench), drawing_getvalue_row(bench),
                             statistics_row(bench), statistics_getvalue_row(bench))
             if row is not None]
     rows += smoothing_rows(bench)
     getvalue = our_minimum(bench, "BM_GetValuePass")
-    extra = []
+    extra = end_to_end_lines(bench)
     if getvalue is not None:
         extra.append(f"GetValue pass over {SAMPLES} samples: {ms(getvalue)} ms "
                      f"({getvalue / SAMPLES * 1e9:.2f} ns per sample)")

@@ -70,6 +70,13 @@ class ChannelStore {
         return v - r.yOffset;
     }
 
+    // GetValue of a sample holding raw word w, for a channel without the first difference.
+    static double WordValue(const ChannelRecord& r, uint16_t w, int32_t& err) {
+        err = 0;
+        const double v = ScaleWord(r, w);
+        return r.bApplyPolynom == 1 ? ApplyPolynom(r, v, err) : v;
+    }
+
     // The value every display, statistic, export and analysis uses: scaled raw, then the
     // optional first difference and rational polynomial.
     double GetValue(int32_t i, int c, int32_t& err) const {

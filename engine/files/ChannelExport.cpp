@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -15,7 +15,9 @@
 #include "core/UiPort.h"
 #include "files/BinaryChannel.h"
 #include "files/BinaryHeader.h"
+#include "files/BlockTextWriter.h"
 #include "files/SafeFileReplace.h"
+#include "files/WordTextCache.h"
 
 namespace corv {
 
@@ -24,7 +26,6 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr const char* kExportFailed = " Error. Cannot export to file.";
-constexpr size_t kFlushBytes = 1 << 20;
 
 ExportOutcome Failed(UiPort& ui) {
     ui.Message(kExportFailed);
@@ -53,18 +54,77 @@ bool SampleAt(const ChannelStore& store, int k, int64_t t, int32_t& index) {
     return true;
 }
 
-// The separators are appended as characters, not through a C string, so no separator can
-// cut the row short.
-void AppendDateTime(std::string& line, double t, char dateSep, char dlmt) {
-    const TimeParts p = TimeToParts(t);
-    char day[8], month[8], year[8], time[32];
-    std::snprintf(day, sizeof day, "%02u", unsigned{p.day});
-    std::snprintf(month, sizeof month, "%02u", unsigned{p.month});
-    std::snprintf(year, sizeof year, "%04u", unsigned{p.year});
-    std::snprintf(time, sizeof time, "%02u:%02u:%02u.%03u", unsigned{p.hour}, unsigned{p.minute},
-                  unsigned{p.second}, unsigned{p.millisecond});
-    ((((line += day) += dateSep) += month) += dateSep) += year;
-    (line += dlmt) += time;
+// The date and time fields of a row, the separators written as characters so that no
+// separator can cut the row short. Rows come in time order, many within one second: the
+// text up to the milliseconds is made once per second.
+class RowTimeText {
+  public:
+    RowTimeText(char dateSep, char dlmt) : m_dateSep(dateSep), m_dlmt(dlmt) {}
+
+    void Put(BlockTextWriter& w, double t) {
+        if (t > 1e28) {  // no calendar date: as TimeToParts leaves it
+            PutParts(w, TimeToParts(t));
+            return;
+        }
+        const int32_t s = Trunc<int32_t>(t / 1000);
+        if (!m_valid || s != m_second) {
+            const TimeParts p = TimeToParts(t);
+            BlockTextWriter prefix(m_prefix, sizeof m_prefix);
+            PutParts(prefix, p, false);
+            m_prefixLength = prefix.Used();
+            m_second = s;
+            m_valid = true;
+        }
+        w.Put(std::string_view(m_prefix, m_prefixLength));
+        w.PutPadded(Narrow<uint16_t>(Trunc<int64_t>(t - s * 1000.0)), 3);
+    }
+
+  private:
+    void PutParts(BlockTextWriter& w, const TimeParts& p, bool withMilliseconds = true) const {
+        w.PutPadded(p.day, 2);
+        w.Put(m_dateSep);
+        w.PutPadded(p.month, 2);
+        w.Put(m_dateSep);
+        w.PutPadded(p.year, 4);
+        w.Put(m_dlmt);
+        w.PutPadded(p.hour, 2);
+        w.Put(':');
+        w.PutPadded(p.minute, 2);
+        w.Put(':');
+        w.PutPadded(p.second, 2);
+        w.Put('.');
+        if (withMilliseconds) w.PutPadded(p.millisecond, 3);
+    }
+
+    char m_dateSep;
+    char m_dlmt;
+    bool m_valid = false;
+    int32_t m_second = 0;
+    char m_prefix[64];
+    size_t m_prefixLength = 0;
+};
+
+// One column of the table: its channel, and the texts of its raw words when its value
+// depends on the word alone.
+struct TextColumn {
+    int channel = 0;
+    std::unique_ptr<WordTextCache> words;
+};
+
+// The field of column k at common index j: what GetValue gives, empty where it gives no
+// finite value.
+void PutValue(BlockTextWriter& w, const ChannelStore& store, TextColumn& column, int32_t j) {
+    const int k = column.channel;
+    if (column.words) {
+        const int64_t p = int64_t{j} - store.Rec(k).CorrSmpDelay;
+        if (p < 0) return column.words->Put(w, 0);
+        if (const uint16_t* word = store.BankWord(k, static_cast<int32_t>(p)))
+            return column.words->Put(w, *word);
+        return;  // no block: no value
+    }
+    int32_t err = 0;
+    const double v = store.GetValue(j, k, err);
+    if (err == 0 && std::isfinite(v)) w.Put(FormatShortest(v));
 }
 
 // A stretch that runs to the end of the recording includes its last sample: exporting the
@@ -91,12 +151,6 @@ RowRange TextRows(const ChannelStore& store, int c, int mode, double tStart, dou
     }
     if (ReachesEnd(store, tEnd)) ++rows.end;
     return rows;
-}
-
-bool Flush(SafeFileReplace& out, std::string& text) {
-    const bool ok = out.Write(text);
-    text.clear();
-    return ok;
 }
 
 }  // namespace
@@ -149,16 +203,24 @@ ExportOutcome WriteTextExport(AppState& state, UiPort& ui, const fs::path& file,
     const ChannelStore& store = state.store;
     const char dlmt = state.settings.OutDlmt;
     const char dateSep = state.settings.DateSep;
-    std::vector<int> columns;
-    for (int k = 0; k < kChannelCount; ++k)
-        if (mode == 1 ? store.ChannelPresent[static_cast<size_t>(k)] : k == c) columns.push_back(k);
+    std::vector<TextColumn> columns;
+    for (int k = 0; k < kChannelCount; ++k) {
+        if (mode == 1 ? !store.ChannelPresent[static_cast<size_t>(k)] : k != c) continue;
+        TextColumn& column = columns.emplace_back();
+        column.channel = k;
+        if (store.Rec(k).Derivation != 1) column.words = std::make_unique<WordTextCache>(store, k);
+    }
 
     SafeFileReplace out(file);
     if (!out.Open()) return Failed(ui);
-    std::string text = std::string("Date") + dlmt + "Time";
-    for (int k : columns) text += dlmt + ColumnTitle(store.Rec(k), k, dlmt);
-    text += "\r\n";
+    std::string header = std::string("Date") + dlmt + "Time";
+    for (const TextColumn& column : columns)
+        header += dlmt + ColumnTitle(store.Rec(column.channel), column.channel, dlmt);
+    header += "\r\n";
+    if (!out.Write(header)) return Failed(ui);
 
+    BlockTextWriter w(out);
+    RowTimeText rowTime(dateSep, dlmt);
     const int32_t step = store.Rec(c).SampRate;
     const RowRange rows = TextRows(store, c, mode, tStart, std::min(tEnd, store.TotalSpan));
     ProgressScope progress(ui, "Exporting " + file.string(), rows.end - rows.first);
@@ -169,21 +231,19 @@ ExportOutcome WriteTextExport(AppState& state, UiPort& ui, const fs::path& file,
             cancelled.cancelled = true;
             return cancelled;
         }
+        if (!w.Room()) return Failed(ui);
         const int64_t t = i * step;
-        AppendDateTime(text, store.OriginTime + static_cast<double>(t), dateSep, dlmt);
-        for (int k : columns) {
-            text += dlmt;
+        rowTime.Put(w, store.OriginTime + static_cast<double>(t));
+        for (TextColumn& column : columns) {
+            w.Put(dlmt);
             int32_t j = 0;
-            int32_t err = 0;
             // A sample that had no value in the file stays an empty field.
-            if (!SampleAt(store, k, t, j) || store.InGap(j, k)) continue;
-            const double v = store.GetValue(j, k, err);
-            if (err == 0 && std::isfinite(v)) text += FormatShortest(v);
+            if (SampleAt(store, column.channel, t, j) && !store.InGap(j, column.channel))
+                PutValue(w, store, column, j);
         }
-        text += "\r\n";
-        if (text.size() >= kFlushBytes && !Flush(out, text)) return Failed(ui);
+        w.Put("\r\n");
     }
-    if (!Flush(out, text) || !out.Commit()) return Failed(ui);
+    if (!w.Flush() || !out.Commit()) return Failed(ui);
     LogCommand(state,
                "export-text " + file.string() + " " + std::to_string(mode) + " " +
                    std::to_string(c) + " " + LogNumber(tStart) + " " + LogNumber(tEnd),

@@ -15,6 +15,7 @@
 #include "files/FastDecimal.h"
 #include "files/ForceInline.h"
 #include "files/HeaderMarker.h"
+#include "files/LineOutcomes.h"
 #include "files/ReadOnlyFile.h"
 #include "files/TextLineReader.h"
 
@@ -27,6 +28,9 @@ constexpr size_t kMaxField = 255;
 constexpr int64_t kProgressLines = 4095;
 // How much of a line without a number the message quotes.
 constexpr size_t kMissTextLength = 60;
+// The most line outcomes the scaling pass keeps (8 bytes each): a quarter more than the
+// samples a channel holds.
+constexpr int64_t kMaxKeptLines = ChannelStore::kCapacity + ChannelStore::kCapacity / 4;
 constexpr const char* kWrongColumnQuestion = " Propably wrong column, header,.. . Continue anyway?";
 
 CORV_FORCE_INLINE bool IsBlankOrControl(char c) {
@@ -141,10 +145,11 @@ CORV_FORCE_INLINE uint16_t ToRaw(double r) {
 }
 
 // One load: the file, its lines, and the once-per-call question about missing columns.
+// With automatic scaling the file is read once: the scaling pass keeps each line's number,
+// and the storing step maps those onto raw words once the range is known.
 class TextLoad {
   public:
-    TextLoad(AppState& state, UiPort& ui, int c, ReadOnlyFile& file, ProgressScope& progress,
-             int64_t fileBytes)
+    TextLoad(AppState& state, UiPort& ui, int c, ReadOnlyFile& file, ProgressScope& progress)
         : m_store(state.store),
           m_ui(ui),
           m_c(c),
@@ -152,7 +157,7 @@ class TextLoad {
           m_gaps(state.store.Gaps[static_cast<size_t>(c)]),
           m_lines(file),
           m_progress(progress),
-          m_fileBytes(fileBytes) {}
+          m_headerLines(std::max(m_rec.HeaderText, 0)) {}
 
     // The automatic-scaling pass; false when the user gave up.
     bool FindRange();
@@ -177,12 +182,21 @@ class TextLoad {
         m_asked = true;
         return m_ui.Ask(kWrongColumnQuestion, Buttons::YesNo, BoxKind::Warning) == Answer::Yes;
     }
+    // Notes the first non-empty line (counted from 1 after the header) without a number.
+    void NoteMiss(uint8_t result, std::string_view line, int64_t lineNo) {
+        if (result != kParsedNumber && m_missLine == 0 && !line.empty()) {
+            m_missLine = m_headerLines + lineNo;
+            m_missText = std::string(line.substr(0, kMissTextLength));
+        }
+    }
+    int32_t SampleLimit() const {
+        return std::clamp(m_store.MaxSamples, 0, ChannelStore::kCapacity);
+    }
+    bool KeepTimeStep() const { return m_rec.MissingValues == kKeepTimeStep; }
 
     // Samples before the first number have no value before them: they get the first one.
     void FillLeadingGap(uint16_t raw);
     uint16_t RawOfZero() const;
-    // Reports the bytes read so far, on top of the passes before; false once cancelled.
-    bool Report(int64_t bytes) { return m_progress.Report(m_passesDone + bytes); }
 
     // Lines skipped for having no number in the column.
     struct SkippedLines {
@@ -193,6 +207,30 @@ class TextLoad {
         }
     };
 
+    // Stores the outcome of one line after another; Add returns false after the last sample
+    // that fits or when the user gave up.
+    class Storer {
+      public:
+        Storer(TextLoad& load);
+        bool Add(uint8_t result, double v);
+        int32_t Count() const { return m_n; }
+        bool GaveUp() const { return m_gaveUp; }
+        // Fills a leading gap that never got a number.
+        void Finish();
+
+      private:
+        TextLoad& m_load;
+        double m_g, m_h, m_gain, m_offset;
+        int32_t m_limit;
+        bool m_keepTimeStep;
+        uint16_t* m_block = nullptr;
+        uint16_t m_last = 0;    // the raw word stored last, repeated over a gap
+        int64_t m_ignored = 0;  // lines that gave no sample, for the line number of a skipped one
+        bool m_leading = true;  // no number yet
+        bool m_gaveUp = false;
+        int32_t m_n = 0;
+    };
+
     ChannelStore& m_store;
     UiPort& m_ui;
     int m_c;
@@ -200,8 +238,10 @@ class TextLoad {
     ChannelGaps& m_gaps;
     TextLineReader m_lines;
     ProgressScope& m_progress;
-    int64_t m_fileBytes;
-    int64_t m_passesDone = 0;  // bytes of the passes already finished
+    int64_t m_headerLines;
+    LineOutcomes m_outcomes;
+    bool m_replay = false;    // the storing step replays m_outcomes
+    bool m_overflow = false;  // too many lines to keep
     bool m_asked = false;
     SkippedLines m_skipped;
     int64_t m_missLine = 0;
@@ -214,22 +254,46 @@ bool TextLoad::FindRange() {
     double high = -1e33;
     bool gaveUp = false;
     int64_t bytes = 0;
-    uint32_t lines = 0;
+    int64_t lines = 0;
+    // Lines are kept until they make as many samples as the storing step will take.
+    const int32_t limit = SampleLimit();
+    const bool keepTimeStep = KeepTimeStep();
+    int32_t samples = 0;
     m_lines.ForEachLine([&](std::string_view line) CORV_INLINE_LAMBDA {
         bytes += static_cast<int64_t>(line.size()) + 1;
-        if ((++lines & kProgressLines) == 0 && !Report(bytes)) {
+        if ((++lines & kProgressLines) == 0 && !m_progress.Report(bytes)) {
             gaveUp = true;
             return false;
         }
-        if (line.empty()) return true;
+        bool keep = samples < limit && !m_overflow;
+        if (keep && m_outcomes.Size() >= kMaxKeptLines) {
+            // Mostly lines without a number: the storing step reads the file again rather
+            // than keep them all.
+            m_overflow = true;
+            m_outcomes.Clear();
+            keep = false;
+        }
+        if (line.empty()) {
+            if (keep) m_outcomes.AddMissing(LineOutcomes::kEmptyLine);
+            return true;
+        }
         double v;
         const uint8_t result = Parse(line, v);
         if (result == kParsedNumber) {
             if (v < low) low = v;
             if (v > high) high = v;
-        } else if (result == kTooFewColumns && !ContinueAfterMissingColumn()) {
-            gaveUp = true;
+            if (keep) {
+                m_outcomes.AddNumber(v);
+                ++samples;
+            }
+            return true;
         }
+        if (keep) {
+            m_outcomes.AddMissing(result);
+            NoteMiss(result, line, lines);
+            samples += result == kNoValue && keepTimeStep;
+        }
+        if (result == kTooFewColumns && !ContinueAfterMissingColumn()) gaveUp = true;
         return !gaveUp;
     });
     if (gaveUp) return false;
@@ -249,65 +313,72 @@ bool TextLoad::FindRange() {
         return false;
     }
     m_rec.KindEqu = 'M';
-    m_passesDone = m_fileBytes;
-    m_lines.Rewind();
+    m_replay = !m_overflow;
+    if (m_overflow) m_lines.Rewind();
     return true;
 }
 
+TextLoad::Storer::Storer(TextLoad& load)
+    : m_load(load),
+      // Values are mapped onto the raw range first, then through the user's gain and offset.
+      m_g(1 / load.m_rec.CoeffA),
+      m_h(-load.m_rec.CoeffB * m_g),
+      m_gain(load.m_rec.UsrCoeffA),
+      m_offset(load.m_rec.UsrCoeffB),
+      m_limit(load.SampleLimit()),
+      m_keepTimeStep(load.KeepTimeStep()) {}
+
+CORV_FORCE_INLINE bool TextLoad::Storer::Add(uint8_t result, double v) {
+    if (result == kParsedNumber) {
+        m_last = ToRaw((v * m_g + m_h) * m_gain + m_offset);
+        if (m_leading) {
+            m_leading = false;
+            m_load.FillLeadingGap(m_last);
+        }
+    } else if (result == kNoValue && m_keepTimeStep) {
+        m_load.m_gaps.Add(m_n);  // repeats the value before it
+    } else {
+        if (result == kNoValue) m_load.m_skipped.Note(m_load.m_headerLines + m_n + m_ignored + 1);
+        ++m_ignored;
+        m_gaveUp = result == kTooFewColumns && !m_load.ContinueAfterMissingColumn();
+        return !m_gaveUp;
+    }
+    const int32_t slot = m_n & ChannelStore::kBlockMask;
+    if (slot == 0) m_block = m_load.m_store.BankWord(m_load.m_c, m_n);
+    if (m_block != nullptr) m_block[slot] = m_last;
+    return ++m_n < m_limit;
+}
+
+void TextLoad::Storer::Finish() {
+    if (m_leading) m_load.FillLeadingGap(m_load.RawOfZero());
+}
+
 bool TextLoad::StoreValues(int32_t& n) {
-    // Values are mapped onto the raw range first, then through the user's gain and offset.
-    const double g = 1 / m_rec.CoeffA;
-    const double h = -m_rec.CoeffB * g;
-    const double gain = m_rec.UsrCoeffA;
-    const double offset = m_rec.UsrCoeffB;
-    const int32_t limit = std::clamp(m_store.MaxSamples, 0, ChannelStore::kCapacity);
-    const bool keepTimeStep = m_rec.MissingValues == kKeepTimeStep;
     n = 0;
-    if (limit == 0) return true;
-    m_lines.Skip(m_rec.HeaderText);
-    uint16_t* block = nullptr;
-    uint16_t last = 0;  // the raw word stored last, repeated over a gap
-    // Lines that gave no sample, for the line number of a skipped one.
-    const int64_t headerLines = std::max(m_rec.HeaderText, 0);
-    int64_t ignored = 0;
-    bool leading = true;  // no number yet
-    bool gaveUp = false;
-    int64_t lineNo = headerLines;
-    int64_t bytes = 0;
-    m_lines.ForEachLine([&](std::string_view line) CORV_INLINE_LAMBDA {
-        ++lineNo;
-        bytes += static_cast<int64_t>(line.size()) + 1;
-        if ((lineNo & kProgressLines) == 0 && !Report(bytes)) {
-            gaveUp = true;
-            return false;
-        }
-        double v;
-        const uint8_t result = line.empty() ? uint8_t{kNoColumn} : Parse(line, v);
-        if (result != kParsedNumber && m_missLine == 0 && !line.empty()) {
-            m_missLine = lineNo;
-            m_missText = std::string(line.substr(0, kMissTextLength));
-        }
-        if (result == kParsedNumber) {
-            last = ToRaw((v * g + h) * gain + offset);
-            if (leading) {
-                leading = false;
-                FillLeadingGap(last);
-            }
-        } else if (result == kNoValue && keepTimeStep) {
-            m_gaps.Add(n);  // repeats the value before it
-        } else {
-            if (result == kNoValue) m_skipped.Note(headerLines + n + ignored + 1);
-            ++ignored;
-            gaveUp = result == kTooFewColumns && !ContinueAfterMissingColumn();
-            return !gaveUp;
-        }
-        const int32_t slot = n & ChannelStore::kBlockMask;
-        if (slot == 0) block = m_store.BankWord(m_c, n);
-        if (block != nullptr) block[slot] = last;
-        return ++n < limit;
-    });
-    if (leading) FillLeadingGap(RawOfZero());
-    return !gaveUp;
+    if (SampleLimit() == 0) return true;
+    Storer storer(*this);
+    if (m_replay) {
+        m_outcomes.ForEach([&](uint8_t result, double v)
+                               CORV_INLINE_LAMBDA { return storer.Add(result, v); });
+        m_outcomes.Clear();
+    } else {
+        m_lines.Skip(m_rec.HeaderText);
+        int64_t lineNo = 0;
+        int64_t bytes = 0;
+        m_lines.ForEachLine([&](std::string_view line) CORV_INLINE_LAMBDA {
+            ++lineNo;
+            bytes += static_cast<int64_t>(line.size()) + 1;
+            if (((m_headerLines + lineNo) & kProgressLines) == 0 && !m_progress.Report(bytes))
+                return false;
+            double v = 0;
+            const uint8_t result = line.empty() ? uint8_t{kNoColumn} : Parse(line, v);
+            NoteMiss(result, line, lineNo);
+            return storer.Add(result, v);
+        });
+    }
+    storer.Finish();
+    n = storer.Count();
+    return !storer.GaveUp() && !m_progress.Cancelled();
 }
 
 void TextLoad::FillLeadingGap(uint16_t raw) {
@@ -408,8 +479,8 @@ int LoadTextChannel(AppState& state, UiPort& ui, int c) {
     const int64_t fileBytes = ec ? 0 : size;
     const bool autoScale = rec.AutoScale == 'Y';
     ProgressScope progress(ui, "Loading channel " + std::to_string(c + 1) + ": " + rec.NameIn,
-                           autoScale ? 2 * fileBytes : fileBytes);
-    TextLoad load(state, ui, c, f, progress, fileBytes);
+                           fileBytes);
+    TextLoad load(state, ui, c, f, progress);
     if (autoScale && !load.FindRange()) return progress.Cancelled() ? kLoadCancelled : 1;
     int32_t n = 0;
     if (!load.StoreValues(n)) return progress.Cancelled() ? kLoadCancelled : 1;

@@ -13,6 +13,7 @@
 #include <string_view>
 
 #include "files/ByteSearch.h"
+#include "files/ForceInline.h"
 #include "files/ReadOnlyFile.h"
 
 namespace corv {
@@ -88,7 +89,7 @@ class TextLineReader {
 
     // The line ends of the block at `block`, within the data. lfTaken: its first byte is
     // the LF of a CR LF that ended the line before.
-    BlockEnds ScanBlock(size_t block, uint64_t lfTaken) const {
+    CORV_FORCE_INLINE BlockEnds ScanBlock(size_t block, uint64_t lfTaken) const {
         LineBreakMasks m = FindLineBreaks(m_buf.get() + block);
         const size_t avail = m_end - block;
         uint64_t lfNext = 0;  // whether the byte after bit 63 is an LF

@@ -16,6 +16,8 @@ constexpr double kStripGap = 0.005;
 constexpr int kMinScaleWidth = 72;
 constexpr int kMaxScaleWidth = 160;
 constexpr int kResultsMinHeight = 60;
+// Room left of the first read-out column for its row labels ("Value", "Time", "Date").
+constexpr int kRowLabelWidth = 48;
 
 void PlaceReadouts(GraphLayout& g) {
     g.readoutLeft = {g.X(0.04), g.X(0.16), g.X(0.72)};
@@ -66,6 +68,8 @@ GraphLayout ClientLayout(int width, int height) {
     const int below = g.mainTimeScale.bottom;
     g.readoutTop = std::max(g.readoutTop, below + kReadoutTitleHeight + 2);
     g.readoutWidth = std::max(g.readoutWidth, 90);
+    g.readoutLeft[0] = std::max(g.readoutLeft[0], kRowLabelWidth);
+    g.readoutLeft[1] = std::max(g.readoutLeft[1], g.readoutLeft[0] + g.readoutWidth + 8);
     g.readoutLeft[2] = std::min(g.readoutLeft[2], width - g.readoutWidth - 2);
     g.results.top = std::max(g.results.top, below + 4);
     g.results.bottom = std::max(g.results.bottom, g.results.top + kResultsMinHeight);

@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QMenu>
 #include <QProgressDialog>
@@ -31,6 +32,15 @@ void GraphWindow::WireAnalysisMenu() {
     m.Connect(QStringLiteral("mniParameters"), [this] {
         if (kAnalysisKind != 13) return;
         RunGuarded(m_ui, [this] { ShowBeakParamDialog(m_state, m_ui, this); });
+    });
+    // File > Result file ... names the all-events file the beak analysis appends to (an
+    // existing file is appended to, so choosing it is no overwrite).
+    m.Connect(QStringLiteral("mniResultFile"), [this] {
+        std::string& name = m_state.settings.NameOutFile[kBeakChannel];
+        const QString file = QFileDialog::getSaveFileName(
+            this, QStringLiteral("Export results of analysis to: "), ToQ(name), QString(), nullptr,
+            QFileDialog::DontConfirmOverwrite);
+        if (!file.isEmpty()) name = ToStd(file);
     });
     m.Connect(QStringLiteral("mniSearchNext"), [this] { SearchNextClick(); });
     m.Connect(QStringLiteral("mniWriteResults"), [this] { WriteResultsClick(); });

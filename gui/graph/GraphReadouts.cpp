@@ -99,11 +99,13 @@ void GraphReadouts::Place(const GraphLayout& g) {
         const int left = g.readoutLeft[c];
         for (int k = 0; k < 3; ++k)
             columns[c][k]->setGeometry(left, g.readoutTop + k * rows, g.readoutWidth, rows);
-        // A title may reach over the gap to the next column, not into it.
-        const int next = c + 1 < 3 ? g.readoutLeft[c + 1] : g.screenWidth;
+        // A title may reach over the gap to the next column or the results box, not into it.
+        int next = c + 1 < 3 ? g.readoutLeft[c + 1] : g.screenWidth;
+        if (g.results.left > left) next = std::min(next, g.results.left);
         const int titleWidth = std::max(next - left - 6, g.readoutWidth);
         lblColumn[c]->setGeometry(left, g.readoutTop - kReadoutTitleHeight, titleWidth, rows);
     }
+    ShowTitles(m_caption);
     const int rowLabelWidth = std::max(g.readoutLeft[0] - 4, 1);
     for (int k = 0; k < 3; ++k)
         lblRow[static_cast<size_t>(k)]->setGeometry(2, g.readoutTop + k * rows, rowLabelWidth,
@@ -122,9 +124,17 @@ void GraphReadouts::Place(const GraphLayout& g) {
 }
 
 void GraphReadouts::ShowTitles(const std::string& caption) {
+    m_caption = caption;
     const QString of = caption.empty() ? QString() : QStringLiteral(": ") + ToQ(caption);
     const char* const names[3] = {"F4", "Pointer", "F5"};
-    for (size_t k = 0; k < 3; ++k) lblColumn[k]->setText(QString::fromLatin1(names[k]) + of);
+    for (size_t k = 0; k < 3; ++k) {
+        // A long caption is cut with an ellipsis rather than clipped mid-letter; the tooltip
+        // keeps the whole title.
+        QLabel* l = lblColumn[k];
+        const QString title = QString::fromLatin1(names[k]) + of;
+        l->setText(l->fontMetrics().elidedText(title, Qt::ElideRight, l->width()));
+        l->setToolTip(title);
+    }
 }
 
 void GraphReadouts::ShowCursorTexts(const CursorReadouts& t) {

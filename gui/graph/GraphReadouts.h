@@ -47,6 +47,7 @@ class GraphReadouts {
 
   private:
     void ShowTitles(const std::string& caption);
+    std::string m_caption;  // of the titles, shown again after a resize
 };
 
 }  // namespace corv

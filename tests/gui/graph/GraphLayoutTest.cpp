@@ -49,6 +49,14 @@ TEST(GraphLayout, StripsFillTheClientAreaAtEverySize) {
         EXPECT_LT(Image(w, "imgTime")->geometry().bottom(), w->Readouts().lblColumn[0]->y());
         EXPECT_GT(w->Readouts().edtLCurDate->geometry().bottom(), client.height() * 0.85);
         ExpectInside(w, client);
+        // Row names are whole, and no column title runs into the next column or the
+        // Results box.
+        const GraphReadouts& r = w->Readouts();
+        for (QLabel* row : r.lblRow)
+            EXPECT_GE(row->width(), row->fontMetrics().horizontalAdvance(row->text()));
+        EXPECT_LT(r.lblColumn[0]->geometry().right(), r.lblColumn[1]->x());
+        EXPECT_LT(r.lblColumn[1]->geometry().right(), r.gboResults->x());
+        EXPECT_LT(r.gboResults->geometry().right(), r.lblColumn[2]->x());
     }
 }
 
