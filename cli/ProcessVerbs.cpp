@@ -35,24 +35,7 @@ void Typed(ScriptContext& ctx, const std::vector<std::string>& args, const char*
 
 template <SectionOp Op>
 void SectionVerb(ScriptContext& ctx, const std::vector<std::string>& args) {
-    static const std::string name = [] {
-        switch (Op) {
-            case SectionOp::Multiply:
-                return "multiply";
-            case SectionOp::Add:
-                return "add";
-            case SectionOp::Divide:
-                return "divide";
-            case SectionOp::SetConstant:
-                return "set-constant";
-            case SectionOp::Insert:
-                return "insert-points";
-            case SectionOp::Delete:
-                return "delete-points";
-            default:
-                return "del-negative";
-        }
-    }();
+    static const std::string name = SectionOpVerb(Op);
     if (args.empty()) {
         PrintChanged(ctx, name.c_str(), RunSectionCommand(ctx.state, ctx.ui, Op));
         return;

@@ -211,10 +211,7 @@ bool ProcessSection(AppState& state, UiPort& ui, SectionOp op, int c, double x, 
                                  [&] { return Apply(state, ui, op, c, x, tRight, tLeft, sec); });
 }
 
-namespace {
-
-// The script verb that repeats an operation of the menu.
-const char* SectionVerb(SectionOp op) {
+const char* SectionOpVerb(SectionOp op) {
     switch (op) {
         case SectionOp::Multiply:
             return "multiply";
@@ -238,6 +235,8 @@ const char* SectionVerb(SectionOp op) {
     return "";
 }
 
+namespace {
+
 // Runs the operation and logs it with the text typed into its prompt (none: no prompt).
 bool RunLogged(AppState& state, UiPort& ui, SectionOp op, double x, double tRight,
                const std::string& typed) {
@@ -246,7 +245,7 @@ bool RunLogged(AppState& state, UiPort& ui, SectionOp op, double x, double tRigh
     std::vector<std::string> lines;
     // The script's question has no user to ask: the answer the user gave goes first.
     if (op == SectionOp::Delete) lines.emplace_back("answer ok");
-    lines.push_back(SectionVerb(op) + (typed.empty() ? "" : " " + typed));
+    lines.push_back(SectionOpVerb(op) + (typed.empty() ? "" : " " + typed));
     LogEdit(state, lines, true);
     return true;
 }
