@@ -88,7 +88,7 @@ void BeakFiles(ScriptContext& ctx, const std::vector<std::string>& args) {
 }
 
 void BeakType(ScriptContext& ctx, const std::vector<std::string>&) {
-    ChangeBeakType(ctx.state);
+    ChangeBeakType(ctx.state, ctx.ui);
     PrintJson(ctx.out, JsonObject().Add("command", "beak-type").Add("type", TypeText(ctx.state)));
 }
 
@@ -165,6 +165,14 @@ void DimsDivide(ScriptContext& ctx, const std::vector<std::string>& args) {
                   EditDims(ctx.state, ctx.ui, DimsEdit::Divide, IntArg(args[0]), IntArg(args[1])));
 }
 
+void DimsMove(ScriptContext& ctx, const std::vector<std::string>& args) {
+    if (args[1] != "start" && args[1] != "end")
+        throw ConversionError("'" + args[1] + "' is not start or end");
+    PrintDimsEdit(
+        ctx, "dims-move",
+        MoveDimEnd(ctx.state, ctx.ui, IntArg(args[0]), args[1] == "start", IntArg(args[2])));
+}
+
 }  // namespace
 
 void AddBeakVerbs(std::vector<Verb>& verbs) {
@@ -178,6 +186,7 @@ void AddBeakVerbs(std::vector<Verb>& verbs) {
     verbs.push_back({"dims-delete", "K", 1, 1, DimsDelete});
     verbs.push_back({"dims-merge", "K", 1, 1, DimsMerge});
     verbs.push_back({"dims-divide", "K I", 2, 2, DimsDivide});
+    verbs.push_back({"dims-move", "K start|end I", 3, 3, DimsMove});
 }
 
 }  // namespace corv::cli

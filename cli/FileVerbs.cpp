@@ -7,6 +7,7 @@
 #include "AppState.h"
 #include "Script.h"
 #include "core/Errors.h"
+#include "core/ProcessingLog.h"
 #include "core/RecordingUiPort.h"
 #include "files/ChannelExport.h"
 #include "settings/SetupFile.h"
@@ -129,6 +130,11 @@ void SaveSetup(ScriptContext& ctx, const std::vector<std::string>& args) {
               JsonObject().Add("command", "save-setup").Add("file", args[0]).Add("ok", ok));
 }
 
+void SaveLog(ScriptContext& ctx, const std::vector<std::string>& args) {
+    const bool ok = SaveProcessingLog(ctx.state, OutputPath(ctx, args[0]));
+    PrintJson(ctx.out, JsonObject().Add("command", "save-log").Add("file", args[0]).Add("ok", ok));
+}
+
 }  // namespace
 
 void AddFileVerbs(std::vector<Verb>& verbs) {
@@ -138,6 +144,7 @@ void AddFileVerbs(std::vector<Verb>& verbs) {
     verbs.push_back({"export-bin", "FILE C T0 T1|entire", 3, 4, ExportBin});
     verbs.push_back({"export-text", "FILE MODE C T0 T1|entire", 4, 5, ExportText});
     verbs.push_back({"save-setup", "FILE", 1, 1, SaveSetup});
+    verbs.push_back({"save-log", "FILE", 1, 1, SaveLog});
 }
 
 }  // namespace corv::cli

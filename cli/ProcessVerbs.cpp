@@ -35,24 +35,7 @@ void Typed(ScriptContext& ctx, const std::vector<std::string>& args, const char*
 
 template <SectionOp Op>
 void SectionVerb(ScriptContext& ctx, const std::vector<std::string>& args) {
-    static const std::string name = [] {
-        switch (Op) {
-            case SectionOp::Multiply:
-                return "multiply";
-            case SectionOp::Add:
-                return "add";
-            case SectionOp::Divide:
-                return "divide";
-            case SectionOp::SetConstant:
-                return "set-constant";
-            case SectionOp::Insert:
-                return "insert-points";
-            case SectionOp::Delete:
-                return "delete-points";
-            default:
-                return "del-negative";
-        }
-    }();
+    static const std::string name = SectionOpVerb(Op);
     if (args.empty()) {
         PrintChanged(ctx, name.c_str(), RunSectionCommand(ctx.state, ctx.ui, Op));
         return;
@@ -66,26 +49,17 @@ void Ramp(ScriptContext& ctx, const std::vector<std::string>& args) {
 }
 
 void Equalize(ScriptContext& ctx, const std::vector<std::string>&) {
-    const ViewState& v = ctx.state.view;
-    PrintChanged(ctx, "equalize",
-                 ProcessSection(ctx.state, ctx.ui, SectionOp::Equalize, ctx.state.ActiveChannel, 0,
-                                v.RightCursor, v.LeftCursor));
+    PrintChanged(ctx, "equalize", RunSectionCommand(ctx.state, ctx.ui, SectionOp::Equalize));
 }
 
 void Smooth(ScriptContext& ctx, const std::vector<std::string>& args) {
-    const std::string& k = args[0];
-    SmoothKernel kernel;
-    if (k == "121")
-        kernel = SmoothKernel::K121;
-    else if (k == "124")
-        kernel = SmoothKernel::K1241;
-    else if (k == "1123")
-        kernel = SmoothKernel::K11232;
-    else if (k == "1111")
-        kernel = SmoothKernel::Trimmed7;
-    else
-        throw RangeError("Unknown kernel '" + k + "' (121, 124, 1123 or 1111)");
-    PrintChanged(ctx, "smooth", SmoothSection(ctx.state, ctx.ui, kernel));
+    for (SmoothKernel kernel :
+         {SmoothKernel::K121, SmoothKernel::K1241, SmoothKernel::K11232, SmoothKernel::Trimmed7})
+        if (args[0] == SmoothKernelVerb(kernel)) {
+            PrintChanged(ctx, "smooth", SmoothSection(ctx.state, ctx.ui, kernel));
+            return;
+        }
+    throw RangeError("Unknown kernel '" + args[0] + "' (121, 124, 1123 or 1111)");
 }
 
 void Peaks(ScriptContext& ctx, const std::vector<std::string>& args) {

@@ -47,6 +47,13 @@ void Polynom(ScriptContext& ctx, const std::vector<std::string>& args) {
                  StorePolynom(ctx.state, ctx.ui, ctx.state.ActiveChannel, texts, flag == "apply"));
 }
 
+void PolynomApply(ScriptContext& ctx, const std::vector<std::string>& args) {
+    if (args[0] != "on" && args[0] != "off")
+        throw ConversionError("'" + args[0] + "' is not on or off");
+    PrintChanged(ctx, "polynom-apply",
+                 SetApplyPolynom(ctx.state, ctx.ui, ctx.state.ActiveChannel, args[0] == "on"));
+}
+
 void PolynomReset(ScriptContext& ctx, const std::vector<std::string>&) {
     PrintChanged(ctx, "polynom-reset", ResetPolynom(ctx.state, ctx.ui, ctx.state.ActiveChannel));
 }
@@ -98,6 +105,7 @@ void AddProcessingIIVerbs(std::vector<Verb>& verbs) {
     verbs.push_back({"differentiate", "", 0, 0, ChannelOpVerb<kOpDifferentiate>});
     verbs.push_back({"diff-compass", "", 0, 0, ChannelOpVerb<kOpDiffCompass>});
     verbs.push_back({"polynom", "A B C D E F G H I J K apply|noapply", 12, 12, Polynom});
+    verbs.push_back({"polynom-apply", "on|off", 1, 1, PolynomApply});
     verbs.push_back({"polynom-reset", "", 0, 0, PolynomReset});
     verbs.push_back({"section-store", "B", 1, 1, SectionStore});
     verbs.push_back({"section-overwrite", "B", 1, 1, SectionOverwrite});

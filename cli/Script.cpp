@@ -56,6 +56,7 @@ const std::vector<Verb>& ScriptVerbs() {
         AddCalcVerbs(v);
         AddProcessingIIVerbs(v);
         AddBeakVerbs(v);
+        AddBaselineVerbs(v);
         return v;
     }();
     return verbs;

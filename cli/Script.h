@@ -44,6 +44,7 @@ void AddProcessVerbs(std::vector<Verb>& verbs);
 void AddCalcVerbs(std::vector<Verb>& verbs);
 void AddProcessingIIVerbs(std::vector<Verb>& verbs);
 void AddBeakVerbs(std::vector<Verb>& verbs);
+void AddBaselineVerbs(std::vector<Verb>& verbs);
 
 // Runs one script line: prints its result or an error event; never throws for a failing
 // command (conversion, range and I/O errors are reported and the script goes on).

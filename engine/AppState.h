@@ -34,6 +34,7 @@ struct SectionBuffer {
 struct ExportChoices {
     int32_t section = 0;
     int32_t channel = 0;
+    bool saveLog = false;  // the processing log is written beside each exported file
 };
 
 // Where the strips write their captions.

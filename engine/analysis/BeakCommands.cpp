@@ -10,6 +10,7 @@
 #include "core/AnalysisKind.h"
 #include "core/Convert.h"
 #include "core/NumberFormat.h"
+#include "core/ProcessingLog.h"
 #include "core/UiPort.h"
 #include "graph/ViewState.h"
 
@@ -31,10 +32,43 @@ int32_t RightIndex(const AppState& state) {
     return static_cast<int32_t>(state.view.RightCursor / rate);
 }
 
+// The parameters as the script's beak-params line sets them all.
+std::string ParamsLine(const BeakParams& p) {
+    return "beak-params ScanInterval=" + std::to_string(p.ScanInterval) +
+           " QuietStdDev=" + LogNumber(p.QuietStdDev) +
+           " TypeThreshold=" + LogNumber(p.TypeThreshold) +
+           " BeakThreshold=" + LogNumber(p.BeakThreshold) + " BeakLevel=" + LogNumber(p.BeakLevel) +
+           " MinDuration=" + LogNumber(p.MinDuration) +
+           " WindowSize=" + std::to_string(p.WindowSize) + " BeakSlope=" + LogNumber(p.BeakSlope) +
+           " Step=" + std::to_string(p.Step) + " DiveThreshold=" + LogNumber(p.DiveThreshold) +
+           " DiveLevel=" + LogNumber(p.DiveLevel) + " DiveSlope=" + LogNumber(p.DiveSlope);
+}
+
+// "-" stands for a file that is not wanted.
+std::string FileWord(const std::string& name) {
+    return name.empty() ? "-" : name;
+}
+
+std::string FilesLine(const Settings& s) {
+    return "beak-files " + FileWord(s.NameOutFile[kBeakChannel]) + " " +
+           FileWord(s.BreathFileName) + " " + FileWord(s.FeedFileName);
+}
+
+// Logs a command that searches from the cursors t4, t5 (where they stood before it ran)
+// with the parameters and, when it writes, the results files it uses.
+void LogAnalysis(AppState& state, const std::string& verb, bool writes, double t4, double t5) {
+    LogSetting(state, ParamsLine(state.settings.Beak));
+    if (writes) LogSetting(state, FilesLine(state.settings));
+    LogCommandAt(state, {verb}, t4, t5);
+}
+
 }  // namespace
 
 bool SearchNext(AppState& state, UiPort& ui) {
     return state.history.RunEdit(state, ui, "Search next", SearchScope(), [&] {
+        // Logged first, with the cursors the search starts from; the lines go with the step
+        // when nothing is found.
+        LogAnalysis(state, "beak-search", false, state.view.LeftCursor, state.view.RightCursor);
         if (!SearchEvent(state, ui).found) return false;
         if (state.analysis.event.type == 'B') SearchDive(state, ui);
         return true;
@@ -44,6 +78,10 @@ bool SearchNext(AppState& state, UiPort& ui) {
 WriteOutcome WriteResults(AppState& state, UiPort& ui,
                           const std::function<void(const AppState&, bool)>& analysed) {
     WriteOutcome out;
+    const double t4 = state.view.LeftCursor, t5 = state.view.RightCursor;
+    // The file write and its search are one line: undoing the search keeps the line, as the
+    // file keeps the event.
+    LogPause pause(state);
     RememberPositions(state.view);
     if (state.ActiveChannel == kBeakChannel) {
         out.analysed = true;
@@ -68,15 +106,29 @@ WriteOutcome WriteResults(AppState& state, UiPort& ui,
             "channel first. Nothing was written.");
     }
     out.found = SearchNext(state, ui);
+    pause.End();
+    if (out.analysed || out.found) LogAnalysis(state, "beak-write", true, t4, t5);
     return out;
 }
 
 AnalyseAllOutcome AnalyseAll(AppState& state, UiPort& ui,
                              const std::function<bool(int64_t, int64_t)>& progress) {
     AnalyseAllOutcome out;
+    const double t4 = state.view.LeftCursor, t5 = state.view.RightCursor;
+    const uint64_t kept = state.history.KeptSteps();
+    LogPause pause(state);
+    // Logged once, whatever it wrote or moved; stopping early logs what ran.
+    const auto log = [&] {
+        pause.End();
+        if (out.breath + out.feed > 0 || state.history.KeptSteps() != kept)
+            LogAnalysis(state, "analyse-all", true, t4, t5);
+    };
     const int32_t last = state.store.Rec(kBeakChannel).DataCnt;
     // Without a current event the first one is searched before anything is written.
-    if (state.analysis.dimList.count == 0 && !SearchNext(state, ui)) return out;
+    if (state.analysis.dimList.count == 0 && !SearchNext(state, ui)) {
+        log();
+        return out;
+    }
     for (;;) {
         const int32_t before = RightIndex(state);
         const char type = state.analysis.event.type;
@@ -100,12 +152,18 @@ AnalyseAllOutcome AnalyseAll(AppState& state, UiPort& ui,
         // The end of the channel, or a search that no longer moves on.
         if (!found || RightIndex(state) <= before) break;
     }
+    log();
     return out;
 }
 
-void ChangeBeakType(AppState& state) {
-    char& type = state.analysis.event.type;
-    type = type != 'F' ? 'F' : 'B';
+void ChangeBeakType(AppState& state, UiPort& ui) {
+    EditScope scope;
+    state.history.RunEdit(state, ui, "Change beak type", WithAnalysis(scope), [&] {
+        char& type = state.analysis.event.type;
+        type = type != 'F' ? 'F' : 'B';
+        LogCommand(state, "beak-type", false);
+        return true;
+    });
 }
 
 BeakParamTexts CurrentParamTexts(const AppState& state) {

@@ -43,8 +43,8 @@ struct AnalyseAllOutcome {
 AnalyseAllOutcome AnalyseAll(AppState& state, UiPort& ui,
                              const std::function<bool(int64_t, int64_t)>& progress = {});
 
-// Change Beak Type: 'F' becomes 'B', anything else 'F'.
-void ChangeBeakType(AppState& state);
+// Change Beak Type: 'F' becomes 'B', anything else 'F'; one undo step.
+void ChangeBeakType(AppState& state, UiPort& ui);
 
 // The parameter texts in the order the dialog stores them. Each is converted as the
 // dialog converts it and stored at once, so a conversion error (ConversionError) leaves

@@ -4,6 +4,7 @@
 #include "analysis/AnalysisSnapshot.h"
 #include "core/AnalysisKind.h"
 #include "core/Checked.h"
+#include "core/ProcessingLog.h"
 
 namespace corv {
 
@@ -93,6 +94,10 @@ bool MoveDimEnd(AppState& state, UiPort& ui, int k, bool start, int32_t index) {
         int32_t& end = start ? d.start : d.end;
         if (end == index || (start ? index >= d.end : index <= d.start)) return false;
         end = index;
+        LogCommand(state,
+                   "dims-move " + std::to_string(k) + (start ? " start " : " end ") +
+                       std::to_string(index),
+                   false);
         return true;
     });
 }
@@ -100,12 +105,17 @@ bool MoveDimEnd(AppState& state, UiPort& ui, int k, bool start, int32_t index) {
 bool EditDims(AppState& state, UiPort& ui, DimsEdit edit, int k, int32_t index) {
     return state.history.RunEdit(state, ui, DimsEditName(edit), DimsScope(), [&] {
         DimList& list = state.analysis.dimList;
+        // Logged first; an edit that cannot act drops its step and the lines with it.
+        const std::string dim = " " + std::to_string(k);
         switch (edit) {
             case DimsEdit::Delete:
+                LogCommand(state, "dims-delete" + dim, false);
                 return DeleteDim(list, k);
             case DimsEdit::MergeWithNext:
+                LogCommand(state, "dims-merge" + dim, false);
                 return MergeDim(list, k);
             case DimsEdit::Divide:
+                LogCommand(state, "dims-divide" + dim + " " + std::to_string(index), false);
                 return DivideDim(list, k, index);
         }
         return false;

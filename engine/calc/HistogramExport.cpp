@@ -6,6 +6,7 @@
 #include "AppState.h"
 #include "calc/StatisticsExport.h"
 #include "core/NumberFormat.h"
+#include "core/ProcessingLog.h"
 #include "core/UiPort.h"
 
 namespace corv {
@@ -61,16 +62,26 @@ std::string HistogramTable(const AppState& state, const HistogramCounts& table,
     return t;
 }
 
-bool ExportHistogram(const AppState& state, UiPort& ui, const HistogramCounts& table,
+bool ExportHistogram(AppState& state, UiPort& ui, const HistogramCounts& table,
                      const HistogramRecord& record, HistogramWriteMode mode, double f4, double f5) {
     const std::string text = HistogramTable(state, table, record, f4, f5);
     const fs::path path(record.fileName);
     const bool ok =
         mode == HistogramWriteMode::Append ? AppendFile(path, text) : ReplaceFile(path, text);
-    if (!ok)
+    if (!ok) {
         ui.Message(path.filename().string() + " Invalid name or number. Output canceled.",
                    BoxKind::Error);
-    return ok;
+        return false;
+    }
+    // The table is counted again from the same bins on the same section.
+    const char* const modeWord = mode == HistogramWriteMode::Append      ? "append"
+                                 : mode == HistogramWriteMode::Overwrite ? "overwrite"
+                                                                         : "new";
+    LogCommandAt(state,
+                 {"histogram " + LogNumber(record.minBin) + " " + LogNumber(record.binSize),
+                  "histogram-export " + record.fileName + " " + modeWord},
+                 f4, f5);
+    return true;
 }
 
 }  // namespace corv

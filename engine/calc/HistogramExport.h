@@ -23,7 +23,7 @@ inline constexpr const char* kHistogramFileExists =
 // Writes the table to record.fileName: appended, or as a new file (a file replaced by
 // "Overwrite" keeps its old content until the new one is complete). A file that cannot
 // be written shows its name and " Invalid name or number. Output canceled.".
-bool ExportHistogram(const AppState& state, UiPort& ui, const HistogramCounts& table,
+bool ExportHistogram(AppState& state, UiPort& ui, const HistogramCounts& table,
                      const HistogramRecord& record, HistogramWriteMode mode, double f4, double f5);
 
 }  // namespace corv

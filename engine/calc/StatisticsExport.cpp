@@ -7,6 +7,7 @@
 #include "AppState.h"
 #include "core/Checked.h"
 #include "core/NumberFormat.h"
+#include "core/ProcessingLog.h"
 #include "core/Times.h"
 #include "core/UiPort.h"
 #include "files/BinaryHeader.h"
@@ -70,6 +71,10 @@ bool ExportStatistics(AppState& state, UiPort& ui, const std::string& fileName,
                    BoxKind::Error);
         return false;
     }
+    std::vector<std::string> lines;
+    if (!state.PendingComment.empty()) lines.push_back("comment " + LogText(state.PendingComment));
+    lines.push_back("statistics-export " + fileName);
+    LogCommandAt(state, lines, f4, f5);
     state.PendingComment.clear();
     return true;
 }

@@ -19,6 +19,7 @@ std::string MiB(size_t bytes) {
 
 bool UndoHistory::RunEdit(AppState& state, UiPort& ui, const std::string& name,
                           const EditScope& scope, const std::function<bool()>& run) {
+    m_lastKept = false;
     const size_t bytes = scope.Bytes(state);
     if (bytes > m_budget) {
         ui.Message(" \"" + name + "\" changes more data (" + MiB(bytes) +
@@ -73,6 +74,7 @@ bool UndoHistory::RunEdit(AppState& state, UiPort& ui, const std::string& name,
     if (!changed) return false;
     const auto channels = step.channels;
     Push(std::move(step));
+    m_lastKept = true;
     UpdateModified(state, channels);
     return true;
 }
@@ -95,6 +97,7 @@ void UndoHistory::Push(Step step) {
     m_bytes += step.bytes;
     m_steps.push_back(std::move(step));
     ++m_next;
+    ++m_keptSteps;
     while (m_bytes > m_budget && m_steps.size() > 1) DropOldest();
 }
 
@@ -124,6 +127,7 @@ std::string UndoHistory::RedoName() const {
 
 UndoOutcome UndoHistory::Undo(AppState& state) {
     if (!CanUndo()) return {};
+    m_lastKept = false;
     Step& step = m_steps[--m_next];
     // The parts never overlap, so their order does not matter; reverse keeps it tidy.
     for (auto it = step.parts.rbegin(); it != step.parts.rend(); ++it) (*it)->Swap(state);
@@ -134,6 +138,7 @@ UndoOutcome UndoHistory::Undo(AppState& state) {
 
 UndoOutcome UndoHistory::Redo(AppState& state) {
     if (!CanRedo()) return {};
+    m_lastKept = false;
     Step& step = m_steps[m_next++];
     for (auto& part : step.parts) part->Swap(state);
     MarkWordsChanged(state, step.words);
@@ -146,6 +151,7 @@ void UndoHistory::Clear() {
         m_log.insert(m_log.end(), m_steps[k].log.begin(), m_steps[k].log.end());
     std::sort(m_log.begin(), m_log.end());
     m_steps.clear();
+    m_lastKept = false;
     m_next = 0;
     m_bytes = 0;
     m_saved.fill(0);
@@ -157,7 +163,14 @@ void UndoHistory::Restart() {
 }
 
 void UndoHistory::Log(std::string line) {
+    if (LogPaused()) return;
     (m_running ? m_running->log : m_log).emplace_back(++m_logSeq, std::move(line));
+}
+
+void UndoHistory::LogToLastStep(std::string line) {
+    if (LogPaused()) return;
+    Step* const last = m_running ? m_running : m_lastKept ? &m_steps[m_next - 1] : nullptr;
+    (last ? last->log : m_log).emplace_back(++m_logSeq, std::move(line));
 }
 
 std::vector<std::string> UndoHistory::LogLines() const {

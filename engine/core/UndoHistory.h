@@ -58,6 +58,17 @@ class UndoHistory {
     // The processing log: a line logged while a step runs belongs to that step, so undo
     // hides it and redo shows it again; other lines (file writes) stand alone.
     void Log(std::string line);
+    // A line of the step the last RunEdit kept, as if logged while it ran; a line of no
+    // step when that RunEdit kept none or the history moved since (undo, redo, clear).
+    void LogToLastStep(std::string line);
+    // While paused, Log and LogToLastStep drop their lines (nested pauses count).
+    void PauseLog(bool pause) { m_logPauses += pause ? 1 : -1; }
+    [[nodiscard]] bool LogPaused() const { return m_logPauses > 0; }
+    // Whether a line logged now (by Log, or by LogToLastStep when toLastStep) belongs to a
+    // step, which undo may hide.
+    [[nodiscard]] bool LogsIntoStep(bool toLastStep) const {
+        return m_running != nullptr || (toLastStep && m_lastKept);
+    }
     // The lines of the log as they stand, oldest first.
     [[nodiscard]] std::vector<std::string> LogLines() const;
     // The channel's data as they are now are saved in a file: undoing or redoing back to
@@ -68,6 +79,8 @@ class UndoHistory {
     [[nodiscard]] size_t Budget() const { return m_budget; }
     [[nodiscard]] size_t BytesHeld() const { return m_bytes; }
     [[nodiscard]] size_t StepCount() const { return m_steps.size(); }
+    // How many steps were kept so far: a command made of steps sees whether any ran.
+    [[nodiscard]] uint64_t KeptSteps() const { return m_keptSteps; }
 
   private:
     using LogLine = std::pair<uint64_t, std::string>;  // sequence number, text
@@ -92,7 +105,10 @@ class UndoHistory {
     std::vector<LogLine> m_log;  // lines of no step, or of steps that can no longer be undone
     uint64_t m_logSeq = 0;
     Step* m_running = nullptr;  // the step whose command runs now
-    size_t m_next = 0;          // steps before this index are applied
+    bool m_lastKept = false;    // the last RunEdit kept the step at m_next - 1
+    int m_logPauses = 0;
+    uint64_t m_keptSteps = 0;
+    size_t m_next = 0;  // steps before this index are applied
     size_t m_bytes = 0;
     size_t m_budget = kDefaultBudget;
     // Per channel, the position whose state is saved in a file, or kUnreachable.

@@ -9,6 +9,7 @@
 #include "AppState.h"
 #include "core/Checked.h"
 #include "core/NumberFormat.h"
+#include "core/ProcessingLog.h"
 #include "core/ProgressScope.h"
 #include "core/Times.h"
 #include "core/UiPort.h"
@@ -183,6 +184,10 @@ ExportOutcome WriteBinaryExport(AppState& state, UiPort& ui, const fs::path& fil
     if (!WriteBinaryBody(state, out, first, last, c) || !out.Commit()) return Failed(ui);
     state.ChannelModified[static_cast<size_t>(c)] = false;
     state.history.MarkSaved(c);
+    LogCommand(state,
+               "export-bin " + file.string() + " " + std::to_string(c) + " " + LogNumber(tStart) +
+                   " " + LogNumber(tEnd),
+               false, c);
     outcome.written = true;
     outcome.samples = std::max(int64_t{last} - first, int64_t{0});
     return outcome;
@@ -239,6 +244,10 @@ ExportOutcome WriteTextExport(AppState& state, UiPort& ui, const fs::path& file,
         w.Put("\r\n");
     }
     if (!w.Flush() || !out.Commit()) return Failed(ui);
+    LogCommand(state,
+               "export-text " + file.string() + " " + std::to_string(mode) + " " +
+                   std::to_string(c) + " " + LogNumber(tStart) + " " + LogNumber(tEnd),
+               false, c);
     ExportOutcome outcome;
     outcome.written = true;
     outcome.samples = std::max<int64_t>(rows.end - rows.first, 0);

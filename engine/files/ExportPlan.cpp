@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "AppState.h"
+#include "core/ProcessingLog.h"
 #include "core/UiPort.h"
 #include "files/ChannelExport.h"
 #include "files/FileNameExtension.h"
@@ -74,7 +75,7 @@ bool RunExport(AppState& state, UiPort& ui, const ExportRequest& request) {
         request.format == ExportFormat::Binary && request.channel == kExportAllIntoOneFile
             ? kExportActiveChannel
             : request.channel;
-    state.exportChoices = {request.section, channel};
+    state.exportChoices = {request.section, channel, request.saveLog};
     if (BlankName(request.fileName)) {
         ui.Message(kExportFailed);
         return false;
@@ -82,6 +83,7 @@ bool RunExport(AppState& state, UiPort& ui, const ExportRequest& request) {
     const ExportPlan plan = PlanExport(state, request);
     if (!ConfirmOverwrite(ui, plan)) return false;
     std::string report;
+    std::vector<fs::path> written;
     for (const ExportJob& job : plan.jobs) {
         const fs::path file(job.file);
         const ExportOutcome done =
@@ -91,7 +93,14 @@ bool RunExport(AppState& state, UiPort& ui, const ExportRequest& request) {
         if (done.cancelled) return true;  // the partial file is gone; nothing to report
         if (!done.written) continue;      // its failure was shown
         report += "\r\n" + std::to_string(done.samples) + " samples to " + job.file;
+        written.push_back(file);
     }
+    // After all files, so every log names every file of this export.
+    if (request.saveLog)
+        for (const fs::path& file : written)
+            if (!SaveProcessingLog(state, LogFileBeside(file)))
+                ui.Message(" Cannot write the processing log " + LogFileBeside(file).string(),
+                           BoxKind::Warning);
     // The user learns where the data went.
     if (!report.empty()) ui.Message("Exported" + report);
     return true;

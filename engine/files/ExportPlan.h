@@ -26,6 +26,7 @@ struct ExportRequest {
     int section = kExportSelectedSection;
     int channel = kExportActiveChannel;
     std::string fileName;
+    bool saveLog = false;  // "Save processing log": "<name>.log.txt" beside each file
 };
 
 // One call of an export routine. Mode 1 (text only) puts all present channels into the file.
@@ -56,7 +57,8 @@ struct ExportPlan {
 [[nodiscard]] std::string DefaultExportName(const AppState& state);
 
 // The dialog's OK: remembers the choices, plans, asks, and exports every file, then says
-// where it wrote and how many samples ("Exported" and a line per file). A cancel in the
+// where it wrote and how many samples ("Exported" and a line per file). With saveLog, each
+// written file gets the processing log (its own export lines included) beside it. A cancel in the
 // progress report ends the export without a word. Returns false when the dialog should
 // stay open (no file name, or an overwrite refused).
 bool RunExport(AppState& state, UiPort& ui, const ExportRequest& request);

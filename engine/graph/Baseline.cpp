@@ -5,6 +5,7 @@
 #include "core/Checked.h"
 #include "core/Convert.h"
 #include "core/EditScope.h"
+#include "core/ProcessingLog.h"
 #include "core/Times.h"
 #include "core/UiPort.h"
 #include "graph/GridLines.h"
@@ -31,15 +32,23 @@ void DrawLines(Canvas* strip, const AppState& state) {
         DrawSubsidiaryLines(*strip, state, c);
 }
 
+// The script line of a baseline command and whether it reads the work section.
+struct BaselineLog {
+    std::string line;
+    bool usesSection = false;
+};
+
 // Moves the baseline to newOffset with the subsidiary lines taken along, as one undo step.
 // The baseline is not stored in the channel's file, so the step leaves ChannelModified.
-uint32_t SetOffset(AppState& state, UiPort& ui, Canvas* strip, double newOffset, const char* name) {
+uint32_t SetOffset(AppState& state, UiPort& ui, Canvas* strip, double newOffset, const char* name,
+                   const BaselineLog& log) {
     const int c = state.ActiveChannel;
     state.history.RunEdit(state, ui, name, EditScope().Record(c).KeepModifiedFlags(), [&] {
         if (state.store.Rec(c).yOffset == newOffset) return false;
         DrawLines(strip, state);
         state.store.Rec(c).yOffset = newOffset;
         DrawLines(strip, state);
+        LogCommand(state, log.line, log.usesSection);
         return true;
     });
     return kRedrawAfterBaseline;
@@ -79,21 +88,25 @@ uint32_t BaselineAtCursor(AppState& state, UiPort& ui, Canvas* activeStrip, doub
     int32_t err = 0;
     const double value = state.store.GetValue(i, c, err);
     r.yOffset = old;
-    return SetOffset(state, ui, activeStrip, value, "Baseline at cursor");
+    return SetOffset(state, ui, activeStrip, value, "Baseline at cursor",
+                     {"baseline at " + LogNumber(t), false});
 }
 
 uint32_t BaselineIncrement(AppState& state, UiPort& ui, Canvas* activeStrip) {
     if (Refused(state, ui)) return 0;
     const ChannelRecord& r = state.store.Rec(state.ActiveChannel);
-    return SetOffset(state, ui, activeStrip, r.yOffset + (r.Max - r.Min) / 100,
-                     "Baseline increment");
+    const double offset = r.yOffset + (r.Max - r.Min) / 100;
+    // The step depends on the displayed range, which the log does not follow.
+    return SetOffset(state, ui, activeStrip, offset, "Baseline increment",
+                     {"baseline set " + LogNumber(offset), false});
 }
 
 uint32_t BaselineDecrement(AppState& state, UiPort& ui, Canvas* activeStrip) {
     if (Refused(state, ui)) return 0;
     const ChannelRecord& r = state.store.Rec(state.ActiveChannel);
-    return SetOffset(state, ui, activeStrip, r.yOffset - (r.Max - r.Min) / 100,
-                     "Baseline decrement");
+    const double offset = r.yOffset - (r.Max - r.Min) / 100;
+    return SetOffset(state, ui, activeStrip, offset, "Baseline decrement",
+                     {"baseline set " + LogNumber(offset), false});
 }
 
 uint32_t BaselineMeanBetweenCursors(AppState& state, UiPort& ui, Canvas* activeStrip,
@@ -102,7 +115,7 @@ uint32_t BaselineMeanBetweenCursors(AppState& state, UiPort& ui, Canvas* activeS
     if (state.ActiveChannel == kBeakChannel && analysisLevel) analysisLevel(state);
     const double m = SectionMean(state);
     return SetOffset(state, ui, activeStrip, state.store.Rec(state.ActiveChannel).yOffset + m,
-                     "Baseline mean F4..F5");
+                     "Baseline mean F4..F5", {"baseline mean-section", true});
 }
 
 uint32_t BaselineMeanOfCursors(AppState& state, UiPort& ui, Canvas* activeStrip) {
@@ -113,7 +126,13 @@ uint32_t BaselineMeanOfCursors(AppState& state, UiPort& ui, Canvas* activeStrip)
     const double left = state.store.GetValue(s.first, c, err);
     const double right = state.store.GetValue(s.last, c, err);
     return SetOffset(state, ui, activeStrip, state.store.Rec(c).yOffset + (left + right) / 2,
-                     "Baseline mean F4+F5");
+                     "Baseline mean F4+F5", {"baseline mean-cursors", true});
+}
+
+uint32_t SetBaseline(AppState& state, UiPort& ui, Canvas* activeStrip, double offset) {
+    if (Refused(state, ui)) return 0;
+    return SetOffset(state, ui, activeStrip, offset, "Set baseline",
+                     {"baseline set " + LogNumber(offset), false});
 }
 
 uint32_t NumericalBaseline(AppState& state, UiPort& ui, Canvas* activeStrip) {
@@ -122,7 +141,7 @@ uint32_t NumericalBaseline(AppState& state, UiPort& ui, Canvas* activeStrip) {
     if (!ui.InputQuery("Input", " New baseline at:", text)) return 0;
     const double v = StrToFloat(text);
     return SetOffset(state, ui, activeStrip, state.store.Rec(state.ActiveChannel).yOffset + v,
-                     "Numerical baseline");
+                     "Numerical baseline", {"baseline numerical " + LogText(text), false});
 }
 
 }  // namespace corv

@@ -36,6 +36,10 @@ uint32_t BaselineMeanBetweenCursors(AppState& state, UiPort& ui, Canvas* activeS
 // "Mean F4+F5": the mean of the values at the section's first and last sample.
 uint32_t BaselineMeanOfCursors(AppState& state, UiPort& ui, Canvas* activeStrip);
 
+// The baseline becomes `offset` (the script's repeat of Increment and Decrement, whose
+// step depends on the displayed range).
+uint32_t SetBaseline(AppState& state, UiPort& ui, Canvas* activeStrip, double offset);
+
 // "Numerical ...": the typed displayed value becomes the new zero; Cancel changes nothing.
 uint32_t NumericalBaseline(AppState& state, UiPort& ui, Canvas* activeStrip);
 

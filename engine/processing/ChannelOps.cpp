@@ -9,6 +9,7 @@
 #include "core/Checked.h"
 #include "core/Convert.h"
 #include "core/EditScope.h"
+#include "core/ProcessingLog.h"
 #include "core/UiPort.h"
 #include "processing/TimingCheck.h"
 
@@ -188,7 +189,13 @@ bool BiChannelFromTexts(AppState& state, UiPort& ui, int kind, const std::string
             ui.Message("Invalid channel number");
             return false;
         }
-    return BiChannel(state, ui, kind, na - 1, nb - 1, nr - 1);
+    if (!BiChannel(state, ui, kind, na - 1, nb - 1, nr - 1)) return false;
+    const char* const word = kind == kOpAdd ? "add" : kind == kOpSubtract ? "subtract" : "abs";
+    LogEdit(
+        state,
+        std::string("bichannel ") + word + " " + LogText(a) + " " + LogText(b) + " " + LogText(r),
+        false);
+    return true;
 }
 
 bool ChannelOp(AppState& state, UiPort& ui, int kind, int a, int r) {
@@ -198,7 +205,15 @@ bool ChannelOp(AppState& state, UiPort& ui, int kind, int a, int r) {
         ui.Message("Error. One of the channels does not exist");
         return false;
     }
-    return Run(state, ui, kind, a, a, r);
+    if (!Run(state, ui, kind, a, a, r)) return false;
+    // The menu commands work in place; the script's verbs do the same on the active channel.
+    if (a == r)
+        LogEdit(state,
+                kind == kOpIntegrate       ? "integrate"
+                : kind == kOpDifferentiate ? "differentiate"
+                                           : "diff-compass",
+                false, a);
+    return true;
 }
 
 }  // namespace corv

@@ -7,6 +7,7 @@
 #include "core/Checked.h"
 #include "core/Convert.h"
 #include "core/EditScope.h"
+#include "core/ProcessingLog.h"
 #include "core/UiPort.h"
 #include "processing/WorkSection.h"
 
@@ -117,6 +118,19 @@ bool SmallValues(const Channel& ch, SectionIndexes sec, double a) {
     return any;
 }
 
+// The script line that repeats the dialog's run, with the fields of its mode as typed.
+std::string PeaksVerbLine(const PeakInput& in) {
+    switch (in.mode) {
+        case PeakMode::HighLow:
+            return "peaks high-low";
+        case PeakMode::ReplSmallValues:
+            return "peaks small " + LogText(in.smallVal);
+        case PeakMode::UserDefined:
+            break;
+    }
+    return "peaks user " + LogText(in.ampl) + " " + LogText(in.length);
+}
+
 }  // namespace
 
 bool EliminatePeaks(AppState& state, UiPort& ui, const PeakInput& input) {
@@ -144,7 +158,7 @@ bool EliminatePeaks(AppState& state, UiPort& ui, const PeakInput& input) {
     const EditScope scope = EditScope().Words(c, sec.first - reach, sec.last + reach);
     BusyGuard busy(ui);
     const Channel ch{state.store, c};
-    return state.history.RunEdit(state, ui, "Eliminate peaks", scope, [&] {
+    const bool changed = state.history.RunEdit(state, ui, "Eliminate peaks", scope, [&] {
         switch (input.mode) {
             case PeakMode::HighLow:
                 return HighLow(ch, sec);
@@ -156,6 +170,8 @@ bool EliminatePeaks(AppState& state, UiPort& ui, const PeakInput& input) {
         }
         return false;
     });
+    if (changed) LogEdit(state, PeaksVerbLine(input), true);
+    return changed;
 }
 
 }  // namespace corv

@@ -5,6 +5,7 @@
 #include "core/EditScope.h"
 #include "core/Errors.h"
 #include "core/NumberFormat.h"
+#include "core/ProcessingLog.h"
 
 namespace corv {
 
@@ -77,12 +78,18 @@ bool SetApplyPolynom(AppState& state, UiPort& ui, int c, bool apply) {
         const uint8_t wanted = apply ? 1 : 0;
         if (flag == wanted) return false;
         flag = wanted;
+        LogCommand(state, apply ? "polynom-apply on" : "polynom-apply off", false, c);
         return true;
     });
 }
 
 bool StorePolynom(AppState& state, UiPort& ui, int c, const PolynomTexts& texts, bool apply) {
     return state.history.RunEdit(state, ui, "Polynom", EditScope().Record(c), [&] {
+        // Logged first: a text that does not convert keeps what was stored before it, and
+        // the replay stops at the same text. Without a change the step and its lines go.
+        std::string line = "polynom";
+        for (const std::string& t : texts) line += " " + LogText(t);
+        LogCommand(state, line + (apply ? " apply" : " noapply"), false, c);
         const bool changed = Store(state, c, texts, apply);
         state.store.UpdatePolynomFlag(c);
         return changed;
@@ -90,8 +97,10 @@ bool StorePolynom(AppState& state, UiPort& ui, int c, const PolynomTexts& texts,
 }
 
 bool ResetPolynom(AppState& state, UiPort& ui, int c) {
-    return state.history.RunEdit(state, ui, "Polynom reset", EditScope().Record(c),
-                                 [&] { return Store(state, c, IdentityPolynomTexts(), false); });
+    return state.history.RunEdit(state, ui, "Polynom reset", EditScope().Record(c), [&] {
+        LogCommand(state, "polynom-reset", false, c);
+        return Store(state, c, IdentityPolynomTexts(), false);
+    });
 }
 
 }  // namespace corv

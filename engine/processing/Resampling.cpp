@@ -9,6 +9,7 @@
 #include "core/Convert.h"
 #include "core/EditScope.h"
 #include "core/NumberFormat.h"
+#include "core/ProcessingLog.h"
 #include "core/UiPort.h"
 #include "processing/WorkSection.h"
 
@@ -142,7 +143,9 @@ bool ReduceCommand(AppState& state, UiPort& ui) {
     std::string text = "1";
     if (!ui.InputQuery("Thin out data", "Thin-out-factor (each n-th point remain):", text))
         return false;
-    return Reduce(state, ui, state.ActiveChannel, StrToInt(text));
+    if (!Reduce(state, ui, state.ActiveChannel, StrToInt(text))) return false;
+    LogEdit(state, "reduce " + LogText(text), false);
+    return true;
 }
 
 bool ExpandCommand(AppState& state, UiPort& ui) {
@@ -151,6 +154,7 @@ bool ExpandCommand(AppState& state, UiPort& ui) {
     const int32_t n = StrToInt(text);
     if (n < 2) return false;
     const int32_t rate = state.store.Rec(state.ActiveChannel).SampRate;
+    bool asked = false;  // the user let the time scale be rounded
     if (rate % n != 0) {
         const double exact = static_cast<double>(rate) / n;
         ThreeButtonQuestion q;
@@ -166,8 +170,14 @@ bool ExpandCommand(AppState& state, UiPort& ui) {
         q.okCaption = "Yes";
         q.cancelCaption = "No";
         if (ui.AskThree(q) != 1) return false;
+        asked = true;
     }
-    return Expand(state, ui, state.ActiveChannel, n);
+    if (!Expand(state, ui, state.ActiveChannel, n)) return false;
+    std::vector<std::string> lines;
+    if (asked) lines.emplace_back("answer yes");
+    lines.push_back("expand " + LogText(text));
+    LogEdit(state, lines, false);
+    return true;
 }
 
 bool DoublePointsCommand(AppState& state, UiPort& ui) {
@@ -178,7 +188,9 @@ bool DoublePointsCommand(AppState& state, UiPort& ui) {
     q.okCaption = "Yes";
     q.cancelCaption = "No";
     if (ui.AskThree(q) != 1) return false;
-    return DoublePoints(state, ui, state.ActiveChannel);
+    if (!DoublePoints(state, ui, state.ActiveChannel)) return false;
+    LogEdit(state, std::vector<std::string>{"answer yes", "double-points"}, false);
+    return true;
 }
 
 }  // namespace corv

@@ -7,6 +7,7 @@
 #include "core/Canvas.h"
 #include "core/Convert.h"
 #include "core/EditScope.h"
+#include "core/ProcessingLog.h"
 #include "core/UiPort.h"
 #include "graph/CurveMapping.h"
 #include "graph/DisplayRange.h"
@@ -17,15 +18,18 @@ namespace corv {
 bool SetRunningMean(AppState& state, UiPort& ui) {
     const int c = state.ActiveChannel;
     const int32_t old = state.store.Rec(c).RunMean;
-    const int32_t n =
-        StrToInt(ui.InputBox("Running mean", "Interval (0: No run. mean) ", std::to_string(old)));
+    const std::string typed =
+        ui.InputBox("Running mean", "Interval (0: No run. mean) ", std::to_string(old));
+    const int32_t n = StrToInt(typed);
     if (n == old) return false;
     // A display setting, not part of the channel's file.
     const EditScope scope = EditScope().Record(c).KeepModifiedFlags();
-    return state.history.RunEdit(state, ui, "Running mean", scope, [&] {
+    state.history.RunEdit(state, ui, "Running mean", scope, [&] {
         state.store.Rec(c).RunMean = n;
         return true;
     });
+    LogEdit(state, "running-mean " + LogText(typed), false);
+    return true;
 }
 
 void DrawRunningMean(Canvas& strip, const AppState& state, int c) {

@@ -7,6 +7,7 @@
 #include "core/Checked.h"
 #include "core/Convert.h"
 #include "core/EditScope.h"
+#include "core/ProcessingLog.h"
 #include "core/UiPort.h"
 #include "processing/WorkSection.h"
 
@@ -221,6 +222,47 @@ bool ProcessSection(AppState& state, UiPort& ui, SectionOp op, int c, double x, 
                                  [&] { return Apply(state, ui, op, c, x, tRight, tLeft, sec); });
 }
 
+const char* SectionOpVerb(SectionOp op) {
+    switch (op) {
+        case SectionOp::Multiply:
+            return "multiply";
+        case SectionOp::Add:
+            return "add";
+        case SectionOp::Divide:
+            return "divide";
+        case SectionOp::SetConstant:
+            return "set-constant";
+        case SectionOp::Ramp:
+            return "ramp";
+        case SectionOp::Equalize:
+            return "equalize";
+        case SectionOp::Insert:
+            return "insert-points";
+        case SectionOp::Delete:
+            return "delete-points";
+        case SectionOp::ClampBelowZero:
+            return "del-negative";
+    }
+    return "";
+}
+
+namespace {
+
+// Runs the operation and logs it with the text typed into its prompt (none: no prompt).
+bool RunLogged(AppState& state, UiPort& ui, SectionOp op, double x, double tRight,
+               const std::string& typed) {
+    const int c = state.ActiveChannel;
+    if (!ProcessSection(state, ui, op, c, x, tRight, state.view.LeftCursor)) return false;
+    std::vector<std::string> lines;
+    // The script's question has no user to ask: the answer the user gave goes first.
+    if (op == SectionOp::Delete) lines.emplace_back("answer ok");
+    lines.push_back(SectionOpVerb(op) + (typed.empty() ? "" : " " + typed));
+    LogEdit(state, lines, true);
+    return true;
+}
+
+}  // namespace
+
 bool RunSectionCommand(AppState& state, UiPort& ui, SectionOp op) {
     const int c = state.ActiveChannel;
     const ViewState& v = state.view;
@@ -231,28 +273,28 @@ bool RunSectionCommand(AppState& state, UiPort& ui, SectionOp op) {
     // The polynomial refusal comes before any prompt.
     if (PolynomialRefused(state, ui, c)) return false;
     double x = 0;
+    std::string typed;
     if (const Prompt* p = BoxPrompt(op)) {
-        x = StrToFloat(ui.InputBox(p->caption, p->text, p->defaultText));
+        typed = ui.InputBox(p->caption, p->text, p->defaultText);
+        x = StrToFloat(typed);
     } else if (op == SectionOp::SetConstant) {
-        std::string text;
-        if (!ui.InputQuery("Set constant", "Set values = ", text)) return false;
-        x = StrToFloat(text);
+        if (!ui.InputQuery("Set constant", "Set values = ", typed)) return false;
+        x = StrToFloat(typed);
     } else if (op == SectionOp::Delete) {
         if (ui.Ask("Delete all points between F4 and F5", Buttons::OkCancel) != Answer::Ok)
             return false;
     }
+    typed = LogText(typed);
     if (op == SectionOp::Insert) {
         // A count below one inserts nothing (a negative count would delete samples).
         if (RoundHalfEven(x) < 1) return false;
-        return ProcessSection(state, ui, op, c, x, state.store.TotalSpan, v.LeftCursor);
+        return RunLogged(state, ui, op, x, state.store.TotalSpan, typed);
     }
-    return ProcessSection(state, ui, op, c, x, v.RightCursor, v.LeftCursor);
+    return RunLogged(state, ui, op, x, v.RightCursor, typed);
 }
 
 bool RunRampCommand(AppState& state, UiPort& ui, double amount) {
-    const ViewState& v = state.view;
-    return ProcessSection(state, ui, SectionOp::Ramp, state.ActiveChannel, amount, v.RightCursor,
-                          v.LeftCursor);
+    return RunLogged(state, ui, SectionOp::Ramp, amount, state.view.RightCursor, LogNumber(amount));
 }
 
 }  // namespace corv

@@ -28,6 +28,8 @@ enum class SectionOp {
 
 // The undo step's name of an operation ("Multiply", "Insert points", ...).
 [[nodiscard]] std::string SectionOpName(SectionOp op);
+// The script verb that repeats it ("multiply", "insert-points", ...).
+[[nodiscard]] const char* SectionOpVerb(SectionOp op);
 
 // The routine: op on channel c between the times tLeft and tRight with the amount x (the
 // prompt's number; the ramp's amount; ignored by equalize, delete and the clamp). Returns

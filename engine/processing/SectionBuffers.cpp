@@ -7,6 +7,7 @@
 #include "AppState.h"
 #include "core/Checked.h"
 #include "core/EditScope.h"
+#include "core/ProcessingLog.h"
 #include "core/UiPort.h"
 
 namespace corv {
@@ -44,6 +45,7 @@ void FillSectionBuffer(AppState& state, int b) {
     buffer.startTime = state.view.LeftCursor;
     buffer.endTime = state.view.RightCursor;
     buffer.channel = state.ActiveChannel;
+    LogCommand(state, "section-store " + std::to_string(b), true);
 }
 
 void SetSectionBuffersUsed(AppState& state, const std::array<bool, kSectionBufferCount>& ticked) {
@@ -120,7 +122,7 @@ bool CopySectionBuffer(AppState& state, UiPort& ui, int b) {
     const int src = buffer.channel;
     const int64_t lastTarget = plan.target + (int64_t{plan.last} - plan.first);
     const EditScope scope = EditScope().Words(a, plan.target, lastTarget).Record(a);
-    return state.history.RunEdit(state, ui, "Section copy", scope, [&] {
+    const bool changed = state.history.RunEdit(state, ui, "Section copy", scope, [&] {
         // Ascending, so a target after an overlapping source repeats the copied stretch.
         int64_t target = plan.target;
         for (int32_t i = plan.first; i <= plan.last; ++i, ++target)
@@ -129,6 +131,8 @@ bool CopySectionBuffer(AppState& state, UiPort& ui, int b) {
         CopyGaps(state.store, src, plan.first, plan.last, a, plan.target);
         return true;
     });
+    if (changed) LogEdit(state, "section-overwrite " + std::to_string(b), true);
+    return changed;
 }
 
 }  // namespace corv

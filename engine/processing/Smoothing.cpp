@@ -5,6 +5,7 @@
 
 #include "AppState.h"
 #include "core/EditScope.h"
+#include "core/ProcessingLog.h"
 #include "core/UiPort.h"
 #include "processing/WorkSection.h"
 
@@ -89,6 +90,20 @@ std::string SmoothKernelName(SmoothKernel k) {
     return {};
 }
 
+std::string SmoothKernelVerb(SmoothKernel k) {
+    switch (k) {
+        case SmoothKernel::K121:
+            return "121";
+        case SmoothKernel::K1241:
+            return "124";
+        case SmoothKernel::K11232:
+            return "1123";
+        case SmoothKernel::Trimmed7:
+            return "1111";
+    }
+    return {};
+}
+
 void SmoothWords(SmoothKernel k, const uint16_t* x, size_t count, uint16_t* out) {
     // out[i - 1] is the result at x[i]; o is shifted so that o[i] is that result.
     uint16_t* o = out - 1;
@@ -134,7 +149,7 @@ bool SmoothSection(AppState& state, UiPort& ui, SmoothKernel k) {
     if (int64_t{sec.last} <= int64_t{sec.first} + 1) return false;
     BusyGuard busy(ui);
     const EditScope scope = EditScope().Words(c, int64_t{sec.first} + 1, sec.last);
-    return state.history.RunEdit(state, ui, SmoothKernelName(k), scope, [&] {
+    const bool changed = state.history.RunEdit(state, ui, SmoothKernelName(k), scope, [&] {
         // x[0] is the sample at first; the three samples after last are read, not written.
         const std::vector<uint16_t> x = ReadWords(state.store, c, sec.first, int64_t{sec.last} + 3);
         const size_t count = static_cast<size_t>(sec.last - sec.first);
@@ -143,6 +158,8 @@ bool SmoothSection(AppState& state, UiPort& ui, SmoothKernel k) {
         WriteWords(state.store, c, int64_t{sec.first} + 1, out.data(), count);
         return true;
     });
+    if (changed) LogEdit(state, "smooth " + SmoothKernelVerb(k), true);
+    return changed;
 }
 
 }  // namespace corv

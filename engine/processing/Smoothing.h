@@ -22,6 +22,8 @@ enum class SmoothKernel {
 
 // The undo step's name ("Smooth 1-2-1", ...).
 [[nodiscard]] std::string SmoothKernelName(SmoothKernel k);
+// The kernel's word in the script's smooth verb ("121", "124", "1123", "1111").
+[[nodiscard]] std::string SmoothKernelVerb(SmoothKernel k);
 
 // The results for the positions first+1 .. first+count of the words x, where x[0] is the
 // sample at first and x holds count + 4 words (the samples up to three after the last

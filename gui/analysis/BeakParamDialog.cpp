@@ -118,7 +118,7 @@ void TfrmBeakParm::btnOkClick() {
 }
 
 void TfrmBeakParm::btnChgBeakTypeClick() {
-    ChangeBeakType(m_state);
+    ChangeBeakType(m_state, m_ui);
 }
 
 bool ShowBeakParamDialog(AppState& state, UiPort& ui, QWidget* parent) {

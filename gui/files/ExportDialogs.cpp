@@ -1,5 +1,6 @@
 #include "files/ExportDialogs.h"
 
+#include <QCheckBox>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -40,7 +41,7 @@ int ChannelChoiceOf(ExportFormat format, int button) {
 ExportDialog::ExportDialog(AppState& state, UiPort& ui, ExportFormat format, QWidget* parent)
     : QDialog(parent), m_state(state), m_ui(ui), m_format(format) {
     const FormScale s(font());
-    setFixedSize(s.X(376), s.Y(196));
+    setFixedSize(s.X(376), s.Y(222));
 
     rgrSection = new RadioGroup(
         this, s, QStringLiteral("rgrSection"), QStringLiteral(" Which section "),
@@ -54,12 +55,16 @@ ExportDialog::ExportDialog(AppState& state, UiPort& ui, ExportFormat format, QWi
     btnBrowse = MakeButton(this, s, QStringLiteral("btnBrowse"), QStringLiteral("&Browse ..."), 293,
                            120, 75, 25);
     connect(btnBrowse, &QPushButton::clicked, this, [this] { btnBrowseClick(); });
+    chkSaveLog = new QCheckBox(QStringLiteral("Save processing log"), this);
+    chkSaveLog->setObjectName(QStringLiteral("chkSaveLog"));
+    s.Place(chkSaveLog, 8, 152, 280, 21);
+    chkSaveLog->setChecked(state.exportChoices.saveLog);
 
-    btnOK = MakeButton(this, s, QStringLiteral("btnOK"), QStringLiteral("OK"), 48, 160, 75, 25);
-    btnCancel = MakeButton(this, s, QStringLiteral("btnCancel"), QStringLiteral("Cancel"), 150, 160,
+    btnOK = MakeButton(this, s, QStringLiteral("btnOK"), QStringLiteral("OK"), 48, 186, 75, 25);
+    btnCancel = MakeButton(this, s, QStringLiteral("btnCancel"), QStringLiteral("Cancel"), 150, 186,
                            75, 25);
     btnHelp =
-        MakeButton(this, s, QStringLiteral("btnHelp"), QStringLiteral("Help"), 252, 160, 75, 25);
+        MakeButton(this, s, QStringLiteral("btnHelp"), QStringLiteral("Help"), 252, 186, 75, 25);
     WireOkCancel(this, btnOK, btnCancel, [this] { btnOKClick(); });
     connect(btnHelp, &QPushButton::clicked, this,
             [this] { RunGuarded(m_ui, [this] { btnHelpClick(); }); });
@@ -96,6 +101,7 @@ ExportRequest ExportDialog::Request() const {
     request.section = rgrSection->ItemIndex();
     request.channel = ChannelChoiceOf(m_format, rgrChannel->ItemIndex());
     request.fileName = ToStd(edtfName->text());
+    request.saveLog = chkSaveLog->isChecked();
     return request;
 }
 

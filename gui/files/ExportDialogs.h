@@ -8,6 +8,7 @@
 
 #include "files/ExportPlan.h"
 
+class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -38,6 +39,8 @@ class ExportDialog : public QDialog {
     QPushButton* btnOK;
     QPushButton* btnCancel;
     QPushButton* btnHelp;
+    // "Save processing log": the log goes beside each exported file; remembered for the run.
+    QCheckBox* chkSaveLog;
 
   protected:
     ExportDialog(AppState& state, UiPort& ui, ExportFormat format, QWidget* parent);

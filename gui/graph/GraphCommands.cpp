@@ -7,6 +7,7 @@
 #include "AppState.h"
 #include "core/AnalysisKind.h"
 #include "core/CommandGuard.h"
+#include "core/ProcessingLog.h"
 #include "core/QtText.h"
 #include "core/UiPort.h"
 #include "files/ExportDialogs.h"
@@ -67,6 +68,12 @@ void GraphWindow::WireMenus() {
 void GraphWindow::WireFileAndViewMenus() {
     GraphMenus& m = *m_menus;
     m.Connect(QStringLiteral("mniSaveSettings"), [this] { SaveSettings(); });
+    m.Connect(QStringLiteral("mniSaveLog"), [this] {
+        const QString file = QFileDialog::getSaveFileName(
+            this, QStringLiteral("Save processing log"), FirstInputFolder(m_state),
+            QStringLiteral("Processing log (*.txt);;All files (*)"));
+        if (!file.isEmpty()) SaveLog(file);
+    });
     m.Connect(QStringLiteral("mniExit"), [this] { close(); });
     m.Connect(QStringLiteral("mniWinSize"), [this] {
         ViewDialogResult r;
@@ -174,6 +181,17 @@ void GraphWindow::ShowMenuHelp(GraphMenu menu) {
     RunGuarded(m_ui, [&] {
         m_ui.ShowHelpFile(TfrmHelp::HelpFilePath(ToPath(ToQ(m_state.folders.HelpFolder)), file));
     });
+}
+
+bool GraphWindow::SaveLog(const QString& file) {
+    bool saved = false;
+    RunGuarded(m_ui, [&] {
+        saved = SaveProcessingLog(m_state, ToPath(file));
+        if (!saved)
+            m_ui.Message(" Processing log not saved: " + ToStd(file) + " cannot be written.",
+                         BoxKind::Error);
+    });
+    return saved;
 }
 
 void GraphWindow::SaveSettings() {

@@ -43,7 +43,7 @@ QMenu* GraphMenus::AddSubmenu(QMenu* parent, const char* name, const char* title
 
 QAction* GraphMenus::AddItem(QMenu* menu, const char* name, const char* caption,
                              const char* shortcut) {
-    QAction* a = menu->addAction(QString::fromLatin1(caption));
+    QAction* a = menu->addAction(QString::fromUtf8(caption));
     a->setObjectName(QString::fromLatin1(name));
     if (shortcut) a->setShortcut(QKeySequence(QString::fromLatin1(shortcut)));
     m_items.insert(a->objectName(), a);
@@ -93,6 +93,7 @@ void GraphMenus::BuildFile(QMenuBar* bar) {
     AddItem(m, "mniSaveSettings", "&Save Settings ...");
     AddItem(m, "mniResultFile", "&Result file ...");
     AddItem(m, "mniSavePicture", "Save &picture ...");
+    AddItem(m, "mniSaveLog", "Save processing &log\u2026");
     AddItem(m, "mniExit", "&Exit");
     m->addSeparator();
     AddItem(m, "mniFileHelp", "&Help");

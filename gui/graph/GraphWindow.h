@@ -82,6 +82,9 @@ class GraphWindow : public QMainWindow {
     QImage Picture() const;
     // File > "Save picture ...": PNG, or SVG with vector curves, by the name's extension.
     bool SavePicture(const QString& file);
+    // File > "Save processing log…" after its file dialog: writes the log; false (the
+    // user told) when the file cannot be written.
+    bool SaveLog(const QString& file);
     // Edit > "Copy picture": the picture on the clipboard.
     void CopyPicture();
     // The key handler; false when the key is left to the menus.

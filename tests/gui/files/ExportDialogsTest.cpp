@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QPushButton>
@@ -119,6 +120,35 @@ TEST(ExportDialogs, BinarySectionOfTheActiveChannelWritesItsSamples) {
     ShowExportBinDialog(*state, ui, nullptr);
     EXPECT_EQ(test::ReadFile(dir / "temp.ex3"), Bytes(10, 20, 2));
     EXPECT_FALSE(state->ChannelModified[2]);
+}
+
+// "Save processing log" writes the log, its own export line included, beside the file, and
+// the next dialog shows the box ticked.
+TEST(ExportDialogs, SaveProcessingLogWritesTheLogBesideTheFileAndIsRemembered) {
+    TempDir dir;
+    RecordingUiPort ui;
+    auto state = ExportState(ui, dir.Path());
+    QTimer::singleShot(0, [] {
+        auto* d = qobject_cast<TfrmExportText*>(QApplication::activeModalWidget());
+        ASSERT_NE(d, nullptr);
+        EXPECT_FALSE(d->chkSaveLog->isChecked());
+        d->chkSaveLog->setChecked(true);
+        d->btnOK->click();
+    });
+    ShowExportTextDialog(*state, ui, nullptr);
+    const std::string log = test::ReadFile(dir / "temp.ex3.log.txt");
+    EXPECT_EQ(log.rfind("# Corvandell processing log", 0), 0u) << log;
+    EXPECT_NE(log.find("\r\nactive 2\r\nexport-text " + (dir / "temp.ex3").string() +
+                       " 0 2 10000 20000\r\n"),
+              std::string::npos)
+        << log;
+    QTimer::singleShot(0, [] {
+        auto* d = qobject_cast<TfrmExportBin*>(QApplication::activeModalWidget());
+        ASSERT_NE(d, nullptr);
+        EXPECT_TRUE(d->chkSaveLog->isChecked());
+        d->btnCancel->click();
+    });
+    ShowExportBinDialog(*state, ui, nullptr);
 }
 
 TEST(ExportDialogs, OverwriteCancelKeepsTheFileAndTheDialog) {
