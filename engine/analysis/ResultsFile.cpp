@@ -146,6 +146,16 @@ std::string IsoDateTime(double absoluteMs) {
 bool WriteEventResults(const AppState& state, UiPort& ui, const fs::path& events, int number) {
     const BeakEvent& e = state.analysis.event;
     if (!e.valid && !e.tooLong) return false;
+    // A name ending in a separator (the default c:\) or an existing folder names no file:
+    // appending would make a file of that odd name in the working folder, or fail later.
+    const std::string name = events.string();
+    std::error_code ec;
+    if (name.empty() || name.back() == '\\' || name.back() == '/' || fs::is_directory(events, ec)) {
+        ui.Message(" Cannot write the results file " + name +
+                       ": it names a folder, not a file. Output canceled.",
+                   BoxKind::Error);
+        return false;
+    }
     const fs::path dims = DimsFileName(events);
     if (!HeaderMatches(ui, events, kEventsHeader) || !HeaderMatches(ui, dims, kDimsHeader))
         return false;

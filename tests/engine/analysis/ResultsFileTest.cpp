@@ -72,6 +72,16 @@ TEST(ResultsFile, RefusesAFileOfAnotherLayout) {
     // Analyse all stops at the refusal instead of asking once per event.
     EXPECT_EQ(AnalyseAll(*g, g.ui).breath, 0);
     EXPECT_EQ(g.ui.Messages().size(), 2u);
+
+    // A folder name (the default result file is c:\) is refused, not made a file in the
+    // working folder.
+    for (const std::string& folder : {std::string("c:\\"), w.dir.Path().string()}) {
+        g->settings.NameOutFile[kBeakChannel] = folder;
+        EXPECT_TRUE(WriteResults(*g, g.ui).failed) << folder;
+        EXPECT_NE(g.ui.Messages().back().find(": it names a folder, not a file."),
+                  std::string::npos);
+    }
+    EXPECT_FALSE(std::filesystem::exists("c:\\"));
 }
 
 TEST(ResultsFile, NamesAndTimes) {
