@@ -200,34 +200,27 @@ class RandomSession {
         const char* const numbers[] = {"2", "0.5", "-1.25", "3", " 1.5 "};
         switch (which) {
             case 0:
-                Type(numbers[Pick(5)]);
-                RunSectionCommand(st, ui, SectionOp::Multiply);
-                break;
             case 1:
-                Type(numbers[Pick(5)]);
-                RunSectionCommand(st, ui, SectionOp::Add);
-                break;
             case 2:
+            case 3: {
+                const SectionOp ops[] = {SectionOp::Multiply, SectionOp::Add, SectionOp::Divide,
+                                         SectionOp::SetConstant};
                 Type(numbers[Pick(5)]);
-                RunSectionCommand(st, ui, SectionOp::Divide);
+                RunSectionCommand(st, ui, ops[which]);
                 break;
-            case 3:
-                Type(numbers[Pick(5)]);
-                RunSectionCommand(st, ui, SectionOp::SetConstant);
-                break;
+            }
             case 4:
                 Type(std::to_string(1 + Pick(4)));
                 RunSectionCommand(st, ui, SectionOp::Insert);
                 break;
             case 5:
-                RunSectionCommand(st, ui, SectionOp::Delete);
-                break;
             case 6:
-                RunSectionCommand(st, ui, SectionOp::ClampBelowZero);
+            case 7: {
+                const SectionOp ops[] = {SectionOp::Delete, SectionOp::ClampBelowZero,
+                                         SectionOp::Equalize};
+                RunSectionCommand(st, ui, ops[which - 5]);
                 break;
-            case 7:
-                RunSectionCommand(st, ui, SectionOp::Equalize);
-                break;
+            }
             case 8:
                 RunRampCommand(st, ui, Pick(2) ? 0.1 + 0.2 : -7.5);
                 break;
