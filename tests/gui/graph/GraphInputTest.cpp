@@ -20,7 +20,6 @@
 #include "files/ExportDialogs.h"
 #include "graph/ChartStyleDialog.h"
 #include "graph/GraphReadouts.h"
-#include "graph/SubsidLineDialog.h"
 
 namespace corv::test {
 namespace {
@@ -133,7 +132,7 @@ TEST_F(GraphInput, CtrlPgUpZoomsTheValueAxisAndKeysSetTheBaseline) {
     EXPECT_TRUE(run.ui.Messages().empty());
 }
 
-TEST_F(GraphInput, ViewDialogsChangeStyleLinesAndHeights) {
+TEST_F(GraphInput, ViewDialogsChangeStyleAndHeights) {
     TChanImage* depth = Image(w, "image1");
     QTest::mouseClick(depth, Qt::LeftButton, {}, QPoint(300, depth->height() / 2));
     ASSERT_EQ(run.state.ActiveChannel, 1);
@@ -147,23 +146,6 @@ TEST_F(GraphInput, ViewDialogsChangeStyleLinesAndHeights) {
     });
     Trigger(w, "mniStyle");
     EXPECT_EQ(run.state.store.Rec(1).GrRepr, 5);
-
-    const ChannelRecord& r = run.state.store.Rec(1);
-    const double middle = (r.Min + r.Max) / 2 - r.yOffset;
-    WhenModal([middle](QWidget* d) {
-        auto* lines = qobject_cast<TFrmSubsidLine*>(d);
-        ASSERT_NE(lines, nullptr);
-        lines->chkLine[0]->setChecked(true);
-        lines->edtLine[0]->setText(QString::number(middle));
-        lines->btnOK->click();
-    });
-    const QImage strip = Image(w, "image1")->image().copy();
-    Trigger(w, "mniSubsidLine");
-    const auto& pairs = run.state.settings.SubsidLines[1];
-    EXPECT_DOUBLE_EQ(pairs[1].value, middle);
-    EXPECT_EQ(pairs[1].shown, 1.0);
-    EXPECT_EQ(pairs[0].shown, 1.0);
-    EXPECT_NE(Image(w, "image1")->image(), strip);
 
     // The beak strip grows; the depth channel stays the active one.
     const int height = Image(w, "image1")->height();
