@@ -203,8 +203,7 @@ TEST(UndoHistory, ChannelModifiedFollowsTheSavedState) {
     s.ChannelModified[0] = false;  // channel 0 saved here
     s.history.MarkSaved(0);
     s.history.Undo(s);  // takes back channel 1's edit
-    EXPECT_FALSE(s.ChannelModified[1]);
-    EXPECT_FALSE(s.ChannelModified[0]);
+    EXPECT_FALSE(s.ChannelModified[1] || s.ChannelModified[0]);
     s.history.Undo(s);  // before the save: channel 0 differs from its file again
     EXPECT_TRUE(s.ChannelModified[0]);
     s.history.Redo(s);

@@ -19,10 +19,7 @@ class CursorMovesTest : public ::testing::Test {
     CursorMovesTest() : s(std::make_unique<AppState>()) {
         s->store.TotalSpan = 100000;
         ViewState& v = s->view;
-        v.LeftBorder = 10000;
-        v.RightBorder = 20000;
-        v.LeftCursor = 12000;
-        v.RightCursor = 18000;
+        v = {10000, 20000, 12000, 18000};
         v.LeftBCursor = 14000;
         v.RightBCursor = 16000;
         v.LeftShCursor = 15000;

@@ -14,10 +14,7 @@ class XZoomTest : public ::testing::Test {
     XZoomTest() {
         g->store.TotalSpan = 100000;
         ViewState& v = g->view;
-        v.LeftBorder = 10000;
-        v.RightBorder = 22000;
-        v.LeftCursor = 12000;
-        v.RightCursor = 18000;
+        v = {10000, 22000, 12000, 18000};
         v.CoarseStep = 2500;
         v.FineStep = 625;
     }
@@ -137,18 +134,11 @@ TEST(ViewStateTest, NewWindowShowsTheFirst120thWithStepsOfAtLeastOneMillisecond)
     EXPECT_EQ(v.FineStep, 500);
     EXPECT_EQ(v.RightCursor, 7000);
     EXPECT_EQ(v.RightShCursor, 4000);
-    EXPECT_EQ(v.PrevRightCursor, 7000);
 
     v = InitialViewState(60);  // shorter than 120 ms
     EXPECT_EQ(v.RightBorder, 0.5);
     EXPECT_EQ(v.CoarseStep, 1);
     EXPECT_EQ(v.FineStep, 1);
-
-    v.LeftShCursor = 3;
-    v.RightBCursor = 4;
-    RememberPositions(v);
-    EXPECT_EQ(v.PrevLeftShCursor, 3);
-    EXPECT_EQ(v.PrevRightBCursor, 4);
 }
 
 }  // namespace
