@@ -21,15 +21,11 @@ std::string ErrorText(F f) {
 }
 
 TEST(Convert, FloatsTakeBlanksSignPointCommaAndExponent) {
-    EXPECT_EQ(StrToFloat(" 1.5 "), 1.5);
-    EXPECT_EQ(StrToFloat("\t-2,5\t"), -2.5);
-    EXPECT_EQ(StrToFloat("+3e2"), 300.0);
-    EXPECT_EQ(StrToFloat("1E-3"), 0.001);
-    EXPECT_EQ(StrToFloat("2,5e+1"), 25.0);
-    EXPECT_EQ(StrToFloat(".5"), 0.5);
-    EXPECT_EQ(StrToFloat("5."), 5.0);
-    EXPECT_EQ(StrToFloat("007"), 7.0);
-    EXPECT_EQ(StrToFloat("0.1"), 0.1);  // correctly rounded, not accumulated
+    // "0.1" is correctly rounded, not accumulated.
+    const std::pair<const char*, double> cases[] = {
+        {" 1.5 ", 1.5}, {"\t-2,5\t", -2.5}, {"+3e2", 300.0}, {"1E-3", 0.001}, {"2,5e+1", 25.0},
+        {".5", 0.5},    {"5.", 5.0},        {"007", 7.0},    {"0.1", 0.1}};
+    for (const auto& [text, value] : cases) EXPECT_EQ(StrToFloat(text), value) << text;
 }
 
 TEST(Convert, FloatRejectsWhatIsNotANumber) {

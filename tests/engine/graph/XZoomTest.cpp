@@ -9,6 +9,8 @@
 namespace corv {
 namespace {
 
+using LR = std::pair<double, double>;
+
 class XZoomTest : public ::testing::Test {
   protected:
     XZoomTest() {
@@ -20,6 +22,8 @@ class XZoomTest : public ::testing::Test {
     }
 
     ViewState& V() { return g->view; }
+    LR Borders() { return {V().LeftBorder, V().RightBorder}; }
+    LR Cursors() { return {V().LeftCursor, V().RightCursor}; }
 
     test::GraphState g;
     RecordingCanvas mainScale{500, 30}, overviewScale{500, 30};
@@ -41,8 +45,7 @@ TEST_F(XZoomTest, EdgeClicksWidenByHalfTheWindowWithinTheRecording) {
 TEST_F(XZoomTest, CentreAtShiftsWindowAndCursorsButNotPastTheEnd) {
     EXPECT_EQ(CentreAt(*g, 30000), kRedrawAfterBordersAndCursors);
     EXPECT_EQ(V().PrevLeftBorder, 10000);  // remembered first
-    EXPECT_EQ(V().LeftBorder, 24000);
-    EXPECT_EQ(V().RightBorder, 36000);
+    EXPECT_EQ(Borders(), LR(24000, 36000));
     EXPECT_EQ(V().LeftCursor, 26000);
     CentreAt(*g, 99000);  // the shift is cut where the right border meets the end
     EXPECT_EQ(V().RightBorder, 100000);
@@ -55,8 +58,7 @@ TEST_F(XZoomTest, CentreAtShiftsWindowAndCursorsButNotPastTheEnd) {
 TEST_F(XZoomTest, CursorPairsIntoTheWindow) {
     EXPECT_EQ(CursorsIntoBorders(*g, images), kRedrawAfterCursors);
     EXPECT_EQ(g->MouseMode, kModeBothCursors);
-    EXPECT_EQ(V().LeftCursor, 13000);
-    EXPECT_EQ(V().RightCursor, 19000);
+    EXPECT_EQ(Cursors(), LR(13000, 19000));
     EXPECT_EQ(V().FineStep, 1000);
     EXPECT_EQ(V().PrevLeftCursor, 12000);
     EXPECT_EQ(mainScale.CallsStartingWith("line "),
@@ -85,9 +87,8 @@ TEST_F(XZoomTest, BordersToCursorsZoomsOntoTheWorkSectionInBothDirections) {
     V().RightCursor = 4999;
     EXPECT_EQ(BordersToCursors(*g), kRedrawAfterZoomToCursors);
     EXPECT_EQ(g->MouseMode, kModeBothBorders);
-    EXPECT_EQ(V().LeftBorder, 1062);   // Trunc(1500 - 3499 / 8)
-    EXPECT_EQ(V().RightBorder, 5436);  // Trunc(4999 + 3499 / 8)
-    EXPECT_EQ(r.Min, 3);               // smallest value 2, plus the baseline
+    EXPECT_EQ(Borders(), LR(1062, 5436));  // Trunc(1500 - 3499 / 8) Trunc(4999 + 3499 / 8)
+    EXPECT_EQ(r.Min, 3);                   // smallest value 2, plus the baseline
     EXPECT_EQ(r.Max, 9);
 
     // A flat section leaves the value range; the window stops at 0 and at the end.
@@ -96,8 +97,7 @@ TEST_F(XZoomTest, BordersToCursorsZoomsOntoTheWorkSectionInBothDirections) {
     V().RightCursor = 0;
     BordersToCursors(*g);
     EXPECT_EQ(r.Min, -100);
-    EXPECT_EQ(V().LeftBorder, 0);
-    EXPECT_EQ(V().RightBorder, 1);  // coinciding cursors still give a 1 ms window
+    EXPECT_EQ(Borders(), LR(0, 1));  // coinciding cursors still give a 1 ms window
     V().LeftCursor = 90000;
     V().RightCursor = 100000;
     BordersToCursors(*g);
