@@ -89,7 +89,7 @@ TEST_F(ChannelStoreTest, DelayedChannelReadsBaseValueBeforeItsData) {
     EXPECT_EQ(err, -2);
 }
 
-TEST_F(ChannelStoreTest, ReadableRangeEndsAtDataCnt) {
+TEST_F(ChannelStoreTest, ReadableRangeEndsAtDataCntAndDerivation) {
     ChannelRecord& r = store.Rec(0);
     r.DataCnt = 20;
     r.CoeffB = 3;
@@ -101,10 +101,8 @@ TEST_F(ChannelStoreTest, ReadableRangeEndsAtDataCnt) {
     EXPECT_EQ(Value(std::numeric_limits<int32_t>::min(), 0), std::pair(0.0, -2));
     EXPECT_THROW((void)store.GetValue(0, 3, err), RangeError);
     EXPECT_THROW((void)store.GetRaw(0, -1), RangeError);
-}
 
-TEST_F(ChannelStoreTest, Derivation) {
-    ChannelRecord& r = store.Rec(0);
+    // A derived channel: the previous value of the first sample reads as 0.
     r.Derivation = 1;
     r.CoeffB = 5;
     store.SetRaw(0, 10, 0);
