@@ -23,6 +23,12 @@ class ChannelStoreTest : public ::testing::Test {
         store.AllocateBanks(ui);
     }
 
+    // The value and its error code together.
+    std::pair<double, int32_t> Value(int32_t i, int c) {
+        const double v = store.GetValue(i, c, err);
+        return {v, err};
+    }
+
     ChannelStore store;
     RecordingUiPort ui;
     int32_t err = 99;
@@ -65,12 +71,10 @@ TEST_F(ChannelStoreTest, DelayedChannelReadsBaseValueBeforeItsData) {
     store.SetRaw(3, 99, 1);  // before the data: ignored
     EXPECT_EQ(store.Block(1)[0], 7);
     for (int i = 0; i < 5; ++i) {
-        EXPECT_EQ(store.GetValue(i, 1, err), 9.0) << i;
-        EXPECT_EQ(err, 0);
+        EXPECT_EQ(Value(i, 1), std::pair(9.0, 0)) << i;
         EXPECT_EQ(store.GetRaw(i, 1), 0);
     }
-    EXPECT_EQ(store.GetValue(5, 1, err), 7 * 2 + 10 - 1);
-    EXPECT_EQ(err, 0);
+    EXPECT_EQ(Value(5, 1), std::pair(23.0, 0));  // 7 * 2 + 10 - 1
     EXPECT_EQ(store.GetRaw(5, 1), 7);
 
     // GetRaw bounds the bank position, not the index.
@@ -85,33 +89,26 @@ TEST_F(ChannelStoreTest, DelayedChannelReadsBaseValueBeforeItsData) {
     EXPECT_EQ(err, -2);
 }
 
-TEST_F(ChannelStoreTest, ReadableRangeEndsAtDataCnt) {
+TEST_F(ChannelStoreTest, ReadableRangeEndsAtDataCntAndDerivation) {
     ChannelRecord& r = store.Rec(0);
     r.DataCnt = 20;
     r.CoeffB = 3;
     store.SetRaw(20, 40, 0);
-    EXPECT_EQ(store.GetValue(20, 0, err), 43.0);
-    EXPECT_EQ(err, 0);
-    EXPECT_EQ(store.GetValue(21, 0, err), 0.0);
-    EXPECT_EQ(err, -2);
+    EXPECT_EQ(Value(20, 0), std::pair(43.0, 0));
+    EXPECT_EQ(Value(21, 0), std::pair(0.0, -2));
     EXPECT_EQ(store.GetScaledRaw(-1, 0, err), 0.0);
     EXPECT_EQ(err, -2);
-    EXPECT_EQ(store.GetValue(std::numeric_limits<int32_t>::min(), 0, err), 0.0);
-    EXPECT_EQ(err, -2);
+    EXPECT_EQ(Value(std::numeric_limits<int32_t>::min(), 0), std::pair(0.0, -2));
     EXPECT_THROW((void)store.GetValue(0, 3, err), RangeError);
     EXPECT_THROW((void)store.GetRaw(0, -1), RangeError);
-}
 
-TEST_F(ChannelStoreTest, Derivation) {
-    ChannelRecord& r = store.Rec(0);
+    // A derived channel: the previous value of the first sample reads as 0.
     r.Derivation = 1;
     r.CoeffB = 5;
     store.SetRaw(0, 10, 0);
     store.SetRaw(1, 13, 0);
-    EXPECT_EQ(store.GetValue(0, 0, err), 15.0);  // the previous value reads as 0
-    EXPECT_EQ(err, -2);
-    EXPECT_EQ(store.GetValue(1, 0, err), 3.0);
-    EXPECT_EQ(err, 0);
+    EXPECT_EQ(Value(0, 0), std::pair(15.0, -2));  // the previous value reads as 0
+    EXPECT_EQ(Value(1, 0), std::pair(3.0, 0));
 }
 
 TEST_F(ChannelStoreTest, PolynomialAndItsFlag) {
@@ -148,8 +145,7 @@ TEST_F(ChannelStoreTest, PolynomialAndItsFlag) {
     r.a1 = 1;
     r.b1 = -1;
     r.bApplyPolynom = 1;
-    EXPECT_EQ(store.GetValue(1, 1, err), 1.0);
-    EXPECT_EQ(err, -1);
+    EXPECT_EQ(Value(1, 1), std::pair(1.0, -1));
 }
 
 TEST_F(ChannelStoreTest, ValueToRawRoundsAndClips) {
@@ -187,18 +183,6 @@ TEST_F(ChannelStoreTest, ValueToRawRoundsAndClips) {
     EXPECT_EQ(store.GetValue(0, 0, err), 380.0);
 }
 
-TEST_F(ChannelStoreTest, RawValueByKind) {
-    ChannelRecord& r = store.Rec(2);
-    r.CoeffA = 2;
-    r.CoeffB = 1;
-    r.CoeffC = 0.5;
-    r.yOffset = 3;
-    r.KindEqu = 'M';
-    EXPECT_EQ(store.RawValueByKind(4, 2), 14.0);  // 4 * 2 + 16 * 0.5 + 1 - 3
-    r.KindEqu = 'L';
-    EXPECT_EQ(store.RawValueByKind(4, 2), 1.0);
-}
-
 TEST_F(ChannelStoreTest, WritesBeyondTheCapacityAreIgnored) {
     ChannelRecord& r = store.Rec(1);
     r.CorrSmpDelay = 3;
@@ -227,8 +211,7 @@ TEST_F(ChannelStoreTest, AbsentChannelsGetNoBlocksAndFreedBanksReadNothing) {
     for (int k = 0; k < ChannelStore::kBlockTableSize; ++k) ASSERT_EQ(store.Block(k), nullptr) << k;
     store.SetRaw(0, 9, 0);  // no block: nothing happens
     EXPECT_EQ(store.GetRaw(0, 0), 0);
-    EXPECT_EQ(store.GetValue(0, 0, err), 0.0);
-    EXPECT_EQ(err, -1);
+    EXPECT_EQ(Value(0, 0), std::pair(0.0, -1));
 
     store.ChannelPresent = {true, false, false};
     store.Rec(2).ToCreate = 1;

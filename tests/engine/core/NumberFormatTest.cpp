@@ -6,6 +6,7 @@
 #include <clocale>
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include "core/Convert.h"
 
@@ -92,15 +93,10 @@ TEST(NumberFormat, IndependentOfTheProcessLocale) {
             break;
         }
     if (!switched) GTEST_SKIP() << "no locale with a decimal comma installed";
-    const std::string sci = FormatSci23(1.5);
-    const std::string width = FormatWidthDec(1.5, 0, 2);
-    const std::string fixed = FormatFixed(1.5, 7, 2);
-    const std::string shortest = FormatShortest(1.5);
+    const std::vector<std::string> texts{FormatSci23(1.5), FormatWidthDec(1.5, 0, 2),
+                                         FormatFixed(1.5, 7, 2), FormatShortest(1.5)};
     std::setlocale(LC_NUMERIC, saved.c_str());
-    EXPECT_EQ(sci, " 1.50000000000000E+0000");
-    EXPECT_EQ(width, "1.50");
-    EXPECT_EQ(fixed, "1.50");
-    EXPECT_EQ(shortest, "1.5");
+    EXPECT_EQ(texts, (std::vector<std::string>{" 1.50000000000000E+0000", "1.50", "1.50", "1.5"}));
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "core/ChannelStore.h"
 #include "core/Errors.h"
 
@@ -10,15 +12,8 @@ namespace {
 
 constexpr double kDay = 86400000.0;
 
-void ExpectParts(const TimeParts& p, int year, int month, int day, int hour, int minute, int second,
-                 int ms) {
-    EXPECT_EQ(p.year, year);
-    EXPECT_EQ(p.month, month);
-    EXPECT_EQ(p.day, day);
-    EXPECT_EQ(p.hour, hour);
-    EXPECT_EQ(p.minute, minute);
-    EXPECT_EQ(p.second, second);
-    EXPECT_EQ(p.millisecond, ms);
+std::vector<int> Parts(const TimeParts& p) {
+    return {p.year, p.month, p.day, p.hour, p.minute, p.second, p.millisecond};
 }
 
 int DaysInMonth(int year, int month) {
@@ -53,11 +48,11 @@ TEST(Times, EveryDayFrom1981To2049RoundTrips) {
 }
 
 TEST(Times, EpochCenturyMillisecondsAndTwoDigitYears) {
-    ExpectParts(TimeToParts(0), 1980, 12, 31, 0, 0, 0, 0);
+    EXPECT_EQ(Parts(TimeToParts(0)), (std::vector{1980, 12, 31, 0, 0, 0, 0}));
     // The calendar has no century rule: 2100 is not reached, 2099 ends normally.
     EXPECT_EQ(PartsToTime(2099, 12, 31, 0, 0, 0) - PartsToTime(2099, 1, 1, 0, 0, 0), 364 * kDay);
     // Milliseconds are cut, not rounded.
-    ExpectParts(TimeToParts(kDay + 59999.9), 1981, 1, 1, 0, 0, 59, 999);
+    EXPECT_EQ(Parts(TimeToParts(kDay + 59999.9)), (std::vector{1981, 1, 1, 0, 0, 59, 999}));
     // An unknown month number counts as January.
     EXPECT_EQ(PartsToTime(1990, 13, 5, 0, 0, 0), PartsToTime(1990, 1, 5, 0, 0, 0));
     EXPECT_EQ(PartsToTime(1990, 0, 5, 0, 0, 0), PartsToTime(1990, 1, 5, 0, 0, 0));
@@ -70,7 +65,7 @@ TEST(Times, EpochCenturyMillisecondsAndTwoDigitYears) {
 
 TEST(Times, RangeLimits) {
     const double last = 2147483647.0 * 1000;
-    ExpectParts(TimeToParts(last + 999), 2049, 1, 18, 3, 14, 7, 999);
+    EXPECT_EQ(Parts(TimeToParts(last + 999)), (std::vector{2049, 1, 18, 3, 14, 7, 999}));
     EXPECT_EQ(PartsToTime(2049, 1, 18, 3, 14, 7), last);
     EXPECT_THROW((void)TimeToParts(last + 1000), RangeError);
     EXPECT_THROW((void)TimeToParts(-1000.0), RangeError);
@@ -81,25 +76,16 @@ TEST(Times, RangeLimits) {
     p.minute = 6;
     p.year = 1999;
     TimeToParts(2e28, p);
-    EXPECT_EQ(p.year, 0);
-    EXPECT_EQ(p.month, 0);
-    EXPECT_EQ(p.day, 0);
-    EXPECT_EQ(p.hour, 5);
-    EXPECT_EQ(p.minute, 6);
+    EXPECT_EQ(Parts(p), (std::vector{0, 0, 0, 5, 6, 0, 0}));
 }
 
 TEST(Times, SplitDuration) {
-    const DurationParts d = SplitDuration(90061001);
-    EXPECT_EQ(d.hours, 25);
-    EXPECT_EQ(d.minutes, 1);
-    EXPECT_EQ(d.seconds, 1);
-    EXPECT_EQ(d.milliseconds, 1);
-
-    const DurationParts cut = SplitDuration(3599999.9);
-    EXPECT_EQ(cut.hours, 0);
-    EXPECT_EQ(cut.minutes, 59);
-    EXPECT_EQ(cut.seconds, 59);
-    EXPECT_EQ(cut.milliseconds, 999);
+    const auto split = [](double t) {
+        const DurationParts d = SplitDuration(t);
+        return std::vector<int64_t>{d.hours, d.minutes, d.seconds, d.milliseconds};
+    };
+    EXPECT_EQ(split(90061001), (std::vector<int64_t>{25, 1, 1, 1}));
+    EXPECT_EQ(split(3599999.9), (std::vector<int64_t>{0, 59, 59, 999}));  // cut, not rounded
 
     EXPECT_EQ(SplitDuration(65535 * 3600000.0 + 3599999).hours, 65535);
     EXPECT_THROW((void)SplitDuration(65536 * 3600000.0), RangeError);
@@ -111,12 +97,12 @@ TEST(Times, TimeRangeToIndexesStopsAtDataCnt) {
     ChannelRecord& r = store.Rec(1);
     r.SampRate = 250;
     r.DataCnt = 100;
-    IndexRange range = TimeRangeToIndexes(store, 1, 999, 10249);
-    EXPECT_EQ(range.first, 3);  // cut, not rounded
-    EXPECT_EQ(range.last, 40);
-    range = TimeRangeToIndexes(store, 1, 1000, 1e6);
-    EXPECT_EQ(range.first, 4);
-    EXPECT_EQ(range.last, 100);
+    const auto range = [&](double a, double b) {
+        const IndexRange r = TimeRangeToIndexes(store, 1, a, b);
+        return std::pair{r.first, r.last};
+    };
+    EXPECT_EQ(range(999, 10249), std::pair(3, 40));  // cut, not rounded
+    EXPECT_EQ(range(1000, 1e6), std::pair(4, 100));
     EXPECT_THROW((void)TimeRangeToIndexes(store, 1, 0, 1e15), RangeError);
     EXPECT_THROW((void)TimeRangeToIndexes(store, 3, 0, 1), RangeError);
 }

@@ -110,7 +110,7 @@ TEST(UndoHistory, RandomEditsUndoneAndRedoneStepByStepGiveTheExactStates) {
     }
 }
 
-TEST(UndoHistory, NamesStepsDropsUnchangedOnesAndANewStepEndsRedo) {
+TEST(UndoHistory, NamesStepsDropsUnchangedOnesANewStepEndsRedoAndThrowsAreUndone) {
     test::GraphState g;
     g.Load(0, std::vector<uint16_t>(100, 5), 10);
     AppState& s = *g;
@@ -140,12 +140,9 @@ TEST(UndoHistory, NamesStepsDropsUnchangedOnesAndANewStepEndsRedo) {
     });
     s.history.Undo(s);
     EXPECT_EQ(s.store.GetRaw(4, 0), 5);
-}
+    EXPECT_FALSE(s.ChannelModified[0]);
 
-TEST(UndoHistory, ACommandThatThrowsHalfWayCanStillBeUndone) {
-    test::GraphState g;
-    g.Load(0, std::vector<uint16_t>(100, 5), 10);
-    AppState& s = *g;
+    // A command that throws half way can still be undone.
     EXPECT_THROW(s.history.RunEdit(s, g.ui, "fails", EditScope().Words(0, 0, 99),
                                    [&]() -> bool {
                                        s.store.SetRaw(1, 1, 0);
@@ -203,8 +200,7 @@ TEST(UndoHistory, ChannelModifiedFollowsTheSavedState) {
     s.ChannelModified[0] = false;  // channel 0 saved here
     s.history.MarkSaved(0);
     s.history.Undo(s);  // takes back channel 1's edit
-    EXPECT_FALSE(s.ChannelModified[1]);
-    EXPECT_FALSE(s.ChannelModified[0]);
+    EXPECT_FALSE(s.ChannelModified[1] || s.ChannelModified[0]);
     s.history.Undo(s);  // before the save: channel 0 differs from its file again
     EXPECT_TRUE(s.ChannelModified[0]);
     s.history.Redo(s);

@@ -14,15 +14,14 @@
 namespace corv {
 namespace {
 
+using LR = std::pair<double, double>;
+
 class CursorMovesTest : public ::testing::Test {
   protected:
     CursorMovesTest() : s(std::make_unique<AppState>()) {
         s->store.TotalSpan = 100000;
         ViewState& v = s->view;
-        v.LeftBorder = 10000;
-        v.RightBorder = 20000;
-        v.LeftCursor = 12000;
-        v.RightCursor = 18000;
+        v = {10000, 20000, 12000, 18000};
         v.LeftBCursor = 14000;
         v.RightBCursor = 16000;
         v.LeftShCursor = 15000;
@@ -33,6 +32,8 @@ class CursorMovesTest : public ::testing::Test {
     }
 
     ViewState& V() { return s->view; }
+    LR Borders() { return {V().LeftBorder, V().RightBorder}; }
+    LR Cursors() { return {V().LeftCursor, V().RightCursor}; }
     void Mode(int m) { s->MouseMode = m; }
 
     std::unique_ptr<AppState> s;
@@ -83,13 +84,11 @@ TEST_F(CursorMovesTest, BorderModesStopAtTheEndsKeepTheWindowOpenAndTakeTheCurso
     V().LeftBorder = 1000;
     V().RightBorder = 11000;
     MoveLeft(*s);  // moves by LB only, keeping the width
-    EXPECT_EQ(V().LeftBorder, 0);
-    EXPECT_EQ(V().RightBorder, 10000);
+    EXPECT_EQ(Borders(), LR(0, 10000));
     V().LeftBorder = 89000;
     V().RightBorder = 99000;
     MoveRight(*s);
-    EXPECT_EQ(V().LeftBorder, 90000);
-    EXPECT_EQ(V().RightBorder, 100000);
+    EXPECT_EQ(Borders(), LR(90000, 100000));
 
     Mode(kModeBordersAndCursors);
     V().LeftBorder = 10000;
@@ -97,8 +96,7 @@ TEST_F(CursorMovesTest, BorderModesStopAtTheEndsKeepTheWindowOpenAndTakeTheCurso
     V().LeftCursor = 1000;
     EXPECT_EQ(MoveLeft(*s), kRedrawAfterBordersAndCursors);
     EXPECT_EQ(V().LeftBorder, 7500);
-    EXPECT_EQ(V().LeftCursor, 0);
-    EXPECT_EQ(V().RightCursor, 17000);
+    EXPECT_EQ(Cursors(), LR(0, 17000));
     MoveRight(*s);
     EXPECT_EQ(V().LeftBorder, 10000);
     EXPECT_EQ(V().RightCursor, 19500);
@@ -126,8 +124,7 @@ TEST_F(CursorMovesTest, CursorModesMoveByTheFineStep) {
     V().LeftCursor = 100;
     V().RightCursor = 1100;
     MoveLeft(*s);
-    EXPECT_EQ(V().LeftCursor, 0);
-    EXPECT_EQ(V().RightCursor, 1000);
+    EXPECT_EQ(Cursors(), LR(0, 1000));
 }
 
 TEST_F(CursorMovesTest, AuxiliaryPairsMeetButDoNotCross) {
@@ -170,8 +167,7 @@ TEST_F(CursorMovesTest, HomeAndEnd) {
     EXPECT_EQ(V().LeftCursor, 17999);
     Mode(kModeBothCursors);
     MoveHome(*s);
-    EXPECT_EQ(V().LeftCursor, 0);
-    EXPECT_EQ(V().RightCursor, 1);
+    EXPECT_EQ(Cursors(), LR(0, 1));
     Mode(kModeLeftBCursor);
     MoveEnd(*s);
     EXPECT_EQ(V().LeftBCursor, V().RightBCursor);
@@ -196,8 +192,7 @@ TEST_F(CursorMovesTest, PageMoves) {
     V().RightBorder = 16000.5;
     EXPECT_EQ(PageLeft(*s), kRedrawAfterBordersAndCursors);
     EXPECT_EQ(V().LeftBorder, -0.5);
-    EXPECT_EQ(V().LeftCursor, 5999);
-    EXPECT_EQ(V().RightCursor, 11999);
+    EXPECT_EQ(Cursors(), LR(5999, 11999));
     PageRight(*s);
     EXPECT_EQ(V().LeftBorder, 6000.5);
     EXPECT_EQ(V().RightCursor, 18000);

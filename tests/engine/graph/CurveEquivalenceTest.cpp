@@ -11,7 +11,6 @@
 #include "GraphTestSupport.h"
 #include "core/EditScope.h"
 #include "core/RasterCanvas.h"
-#include "core/RecordingCanvas.h"
 #include "graph/CurveDrawing.h"
 
 namespace corv {
@@ -102,20 +101,6 @@ TEST(CurveEquivalenceTest, ShortColumnsOfRandomValues) {
         const double span = static_cast<double>(raws.size());
         ExpectSamePixels(g->store, 0, columns, 20, 0, span, -10, 10, "random columns");
         if (HasFailure()) break;
-    }
-}
-
-TEST(CurveEquivalenceTest, WholeChannelTakesAFewCallsPerColumn) {
-    test::GraphState g;
-    g.Load(0, NoisyWalk(ChannelStore::kCapacity, 3), 1);
-    const double whole = ChannelStore::kCapacity - 1.0;
-    for (uint8_t code : {uint8_t{0}, uint8_t{1}, uint8_t{2}}) {
-        g->store.Rec(0).GrRepr = code;
-        RecordingCanvas canvas(1500, 300);
-        DrawCurve(canvas, g->store, 0, 0, 1500, 300, 0, whole, 20000, 45000);
-        // Lines: the join and up to three steps per column; bars: a move and a line;
-        // dots: one per row reached in each column.
-        EXPECT_LE(canvas.Calls().size(), code == 2 ? 1501u * 300u : 4u * 1501u + 10u);
     }
 }
 

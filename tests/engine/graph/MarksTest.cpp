@@ -34,9 +34,8 @@ class MarksTest : public ::testing::Test {
 
 TEST_F(MarksTest, MarksAtTheWindowEdgesAreDrawnOutsideOnesAndSecondOnOneColumnAreNot) {
     EXPECT_EQ(Draw(kMarkStripCursors, 1000, 2000), (Calls{"line 0,2-0,46", "line 100,2-100,46"}));
-    EXPECT_EQ(last[0], "pen colour 16711680");
-    EXPECT_EQ(last[1], "pen style dot");
-    EXPECT_EQ(last[2], "pen mode notxor");
+    EXPECT_EQ(Calls(last.begin(), last.begin() + 3),
+              (Calls{"pen colour 16711680", "pen style dot", "pen mode notxor"}));
     EXPECT_EQ(Draw(kMarkStripCursors, 999.9, 1500), (Calls{"line 50,2-50,46"}));
     EXPECT_EQ(Draw(kMarkStripCursors, 900, 2000.1), Calls{});
     EXPECT_TRUE(Draw(kMarkStripCursors, 1500, 1500, 1000, 1000).empty());
@@ -62,10 +61,7 @@ TEST_F(MarksTest, StripsShowAndMoveOnlyThePairsTheirCursorMaskAsksFor) {
     test::GraphState g;
     g.Load(0, {0, 0}, 1000).CursorMask = 0;
     AppState& s = *g;
-    s.view = ViewState{};
-    s.view.RightBorder = 100;
-    s.view.LeftCursor = 10;
-    s.view.RightCursor = 90;
+    s.view = {0, 100, 10, 90};
     s.view.LeftBCursor = 20;
     s.view.RightBCursor = 80;
     s.view.LeftShCursor = 30;
@@ -75,27 +71,23 @@ TEST_F(MarksTest, StripsShowAndMoveOnlyThePairsTheirCursorMaskAsksFor) {
     s.view.PrevLeftShCursor = 35;
     s.view.PrevRightShCursor = 70;
 
-    RecordingCanvas plain(100, 48);
-    DrawStripMarks(plain, s, 0);
-    EXPECT_EQ(plain.CallsStartingWith("line ").size(), 2u);
+    const auto lines = [&](void (*draw)(Canvas&, const AppState&, int)) {
+        RecordingCanvas c(100, 48);
+        draw(c, s, 0);
+        return c.CallsStartingWith("line ");
+    };
+    EXPECT_EQ(lines(DrawStripMarks).size(), 2u);
     s.store.Rec(0).CursorMask = 3;
-    RecordingCanvas all(100, 48);
-    DrawStripMarks(all, s, 0);
-    EXPECT_EQ(all.CallsStartingWith("line ").size(), 6u);
-
+    EXPECT_EQ(lines(DrawStripMarks).size(), 6u);
     s.MouseMode = kModeLeftBCursor;
-    RecordingCanvas moved(100, 48);
-    MoveModeMarks(moved, s, 0);
-    EXPECT_EQ(moved.CallsStartingWith("line "), (Calls{"line 25,24-25,46", "line 80,24-80,46",
-                                                       "line 20,24-20,46", "line 80,24-80,46"}));
+    EXPECT_EQ(lines(MoveModeMarks), (Calls{"line 25,24-25,46", "line 80,24-80,46",
+                                           "line 20,24-20,46", "line 80,24-80,46"}));
     s.store.Rec(0).CursorMask = 2;  // the strip does not show the B. cursors
     RecordingCanvas hidden(100, 48);
     MoveModeMarks(hidden, s, 0);
     EXPECT_TRUE(hidden.Calls().empty());
     s.MouseMode = kModeBothShCursors;
-    RecordingCanvas sh(100, 48);
-    MoveModeMarks(sh, s, 0);
-    EXPECT_EQ(sh.CallsStartingWith("line ").size(), 4u);
+    EXPECT_EQ(lines(MoveModeMarks).size(), 4u);
 }
 
 class DimsDrawingTest : public ::testing::Test {

@@ -198,7 +198,6 @@ TEST(CursorReadoutsTest, ValuesAtTheCursorSamplesWithDateAndTimeOfDay) {
     EXPECT_EQ(out.rightTime, "00:00:59.000");
     r.SampRate = 1000;
     EXPECT_EQ(CursorReadoutTexts(s).leftTime, "23:59:59");
-    r.SampRate = 500;
 
     // Nothing when the right cursor lies before the channel.
     s.view.LeftCursor = -3000;

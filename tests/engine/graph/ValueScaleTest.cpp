@@ -63,6 +63,9 @@ TEST(ValueScaleTest, LabelsCarryTheDecimalsOfTheStepSoNeighboursDiffer) {
         for (const std::string& call : scale.CallsStartingWith("text "))
             labels.push_back(call.substr(call.rfind(' ') + 1));
         ASSERT_GE(labels.size(), 2u);
+        if (lo == 0.4) {
+            EXPECT_EQ(labels[0], "0.40");
+        }
         for (size_t i = 1; i < labels.size(); ++i) EXPECT_NE(labels[i], labels[i - 1]) << lo;
         for (const std::string& label : labels) {
             const bool negativeZero =
@@ -70,10 +73,6 @@ TEST(ValueScaleTest, LabelsCarryTheDecimalsOfTheStepSoNeighboursDiffer) {
             EXPECT_FALSE(negativeZero) << label;
         }
     }
-    RecordingCanvas scale(80, 400);
-    DrawValueScale(scale, g->store, 0, 4, 400, 0.4, 0.7, 0);
-    const std::string first = scale.CallsStartingWith("text ").front();
-    EXPECT_EQ(first.substr(first.rfind(' ') + 1), "0.40");
 }
 
 TEST(ValueScaleTest, DialogAxes) {

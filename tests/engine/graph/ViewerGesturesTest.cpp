@@ -9,6 +9,8 @@
 namespace corv {
 namespace {
 
+using LR = std::pair<double, double>;
+
 // 1001 samples 100 ms apart (0..100 s); the window shows 10..20 s.
 class ViewerGesturesTest : public ::testing::Test {
   protected:
@@ -21,17 +23,16 @@ class ViewerGesturesTest : public ::testing::Test {
         g->view.RightBorder = 20000;
     }
     ViewState& V() { return g->view; }
+    LR Borders() { return {V().LeftBorder, V().RightBorder}; }
     test::GraphState g;
 };
 
 TEST_F(ViewerGesturesTest, PanKeepsTheWidthWithinTheRecording) {
     EXPECT_EQ(PanWindow(*g, 2500), kRedrawAfterBorders);
-    EXPECT_EQ(V().LeftBorder, 12500);
-    EXPECT_EQ(V().RightBorder, 22500);
+    EXPECT_EQ(Borders(), LR(12500, 22500));
     EXPECT_EQ(V().PrevLeftBorder, 10000);
     PanWindow(*g, -50000);
-    EXPECT_EQ(V().LeftBorder, 0);
-    EXPECT_EQ(V().RightBorder, 10000);
+    EXPECT_EQ(Borders(), LR(0, 10000));
     EXPECT_EQ(PanWindow(*g, -1), 0u);  // already at the start
     PanWindow(*g, 1e9);
     EXPECT_EQ(V().RightBorder, 100000);
@@ -39,11 +40,9 @@ TEST_F(ViewerGesturesTest, PanKeepsTheWidthWithinTheRecording) {
 
 TEST_F(ViewerGesturesTest, ZoomKeepsTheTimeUnderThePointer) {
     EXPECT_EQ(ZoomTimeAround(*g, 12500, 0.5), kRedrawAfterBorders);
-    EXPECT_EQ(V().LeftBorder, 11250);  // 12.5 s stays at a quarter of the width
-    EXPECT_EQ(V().RightBorder, 16250);
-    ZoomTimeAround(*g, 0, 1e6);  // out beyond the recording: the whole of it
-    EXPECT_EQ(V().LeftBorder, 0);
-    EXPECT_EQ(V().RightBorder, 100000);
+    EXPECT_EQ(Borders(), LR(11250, 16250));  // 12.5 s stays at a quarter of the width
+    ZoomTimeAround(*g, 0, 1e6);              // out beyond the recording: the whole of it
+    EXPECT_EQ(Borders(), LR(0, 100000));
     ZoomTimeAround(*g, 500, 1e-9);  // in: never below 1 ms
     EXPECT_DOUBLE_EQ(V().RightBorder - V().LeftBorder, 1);
 

@@ -9,20 +9,21 @@
 namespace corv {
 namespace {
 
+using LR = std::pair<double, double>;
+
 class XZoomTest : public ::testing::Test {
   protected:
     XZoomTest() {
         g->store.TotalSpan = 100000;
         ViewState& v = g->view;
-        v.LeftBorder = 10000;
-        v.RightBorder = 22000;
-        v.LeftCursor = 12000;
-        v.RightCursor = 18000;
+        v = {10000, 22000, 12000, 18000};
         v.CoarseStep = 2500;
         v.FineStep = 625;
     }
 
     ViewState& V() { return g->view; }
+    LR Borders() { return {V().LeftBorder, V().RightBorder}; }
+    LR Cursors() { return {V().LeftCursor, V().RightCursor}; }
 
     test::GraphState g;
     RecordingCanvas mainScale{500, 30}, overviewScale{500, 30};
@@ -44,8 +45,7 @@ TEST_F(XZoomTest, EdgeClicksWidenByHalfTheWindowWithinTheRecording) {
 TEST_F(XZoomTest, CentreAtShiftsWindowAndCursorsButNotPastTheEnd) {
     EXPECT_EQ(CentreAt(*g, 30000), kRedrawAfterBordersAndCursors);
     EXPECT_EQ(V().PrevLeftBorder, 10000);  // remembered first
-    EXPECT_EQ(V().LeftBorder, 24000);
-    EXPECT_EQ(V().RightBorder, 36000);
+    EXPECT_EQ(Borders(), LR(24000, 36000));
     EXPECT_EQ(V().LeftCursor, 26000);
     CentreAt(*g, 99000);  // the shift is cut where the right border meets the end
     EXPECT_EQ(V().RightBorder, 100000);
@@ -58,8 +58,7 @@ TEST_F(XZoomTest, CentreAtShiftsWindowAndCursorsButNotPastTheEnd) {
 TEST_F(XZoomTest, CursorPairsIntoTheWindow) {
     EXPECT_EQ(CursorsIntoBorders(*g, images), kRedrawAfterCursors);
     EXPECT_EQ(g->MouseMode, kModeBothCursors);
-    EXPECT_EQ(V().LeftCursor, 13000);
-    EXPECT_EQ(V().RightCursor, 19000);
+    EXPECT_EQ(Cursors(), LR(13000, 19000));
     EXPECT_EQ(V().FineStep, 1000);
     EXPECT_EQ(V().PrevLeftCursor, 12000);
     EXPECT_EQ(mainScale.CallsStartingWith("line "),
@@ -88,9 +87,8 @@ TEST_F(XZoomTest, BordersToCursorsZoomsOntoTheWorkSectionInBothDirections) {
     V().RightCursor = 4999;
     EXPECT_EQ(BordersToCursors(*g), kRedrawAfterZoomToCursors);
     EXPECT_EQ(g->MouseMode, kModeBothBorders);
-    EXPECT_EQ(V().LeftBorder, 1062);   // Trunc(1500 - 3499 / 8)
-    EXPECT_EQ(V().RightBorder, 5436);  // Trunc(4999 + 3499 / 8)
-    EXPECT_EQ(r.Min, 3);               // smallest value 2, plus the baseline
+    EXPECT_EQ(Borders(), LR(1062, 5436));  // Trunc(1500 - 3499 / 8) Trunc(4999 + 3499 / 8)
+    EXPECT_EQ(r.Min, 3);                   // smallest value 2, plus the baseline
     EXPECT_EQ(r.Max, 9);
 
     // A flat section leaves the value range; the window stops at 0 and at the end.
@@ -99,8 +97,7 @@ TEST_F(XZoomTest, BordersToCursorsZoomsOntoTheWorkSectionInBothDirections) {
     V().RightCursor = 0;
     BordersToCursors(*g);
     EXPECT_EQ(r.Min, -100);
-    EXPECT_EQ(V().LeftBorder, 0);
-    EXPECT_EQ(V().RightBorder, 1);  // coinciding cursors still give a 1 ms window
+    EXPECT_EQ(Borders(), LR(0, 1));  // coinciding cursors still give a 1 ms window
     V().LeftCursor = 90000;
     V().RightCursor = 100000;
     BordersToCursors(*g);
@@ -137,18 +134,11 @@ TEST(ViewStateTest, NewWindowShowsTheFirst120thWithStepsOfAtLeastOneMillisecond)
     EXPECT_EQ(v.FineStep, 500);
     EXPECT_EQ(v.RightCursor, 7000);
     EXPECT_EQ(v.RightShCursor, 4000);
-    EXPECT_EQ(v.PrevRightCursor, 7000);
 
     v = InitialViewState(60);  // shorter than 120 ms
     EXPECT_EQ(v.RightBorder, 0.5);
     EXPECT_EQ(v.CoarseStep, 1);
     EXPECT_EQ(v.FineStep, 1);
-
-    v.LeftShCursor = 3;
-    v.RightBCursor = 4;
-    RememberPositions(v);
-    EXPECT_EQ(v.PrevLeftShCursor, 3);
-    EXPECT_EQ(v.PrevRightBCursor, 4);
 }
 
 }  // namespace

@@ -11,11 +11,14 @@
 namespace corv {
 namespace {
 
+using LR = std::pair<double, double>;
+
 class YZoomTest : public ::testing::Test {
   protected:
     YZoomTest() { g.Load(0, {0, 100, 50}, 1000).Max = 80; }
 
     ChannelRecord& Rec() { return g->store.Rec(0); }
+    LR Range() { return {Rec().Min, Rec().Max}; }
 
     // Screen row of value v on a 200-row strip of channel 0.
     int32_t RowOf(double v) {
@@ -29,11 +32,9 @@ class YZoomTest : public ::testing::Test {
 
 TEST_F(YZoomTest, ZoomAndShiftSteps) {
     EXPECT_EQ(YShift(*g, -1, 1), kRedrawStripMarksScale);
-    EXPECT_EQ(Rec().Min, 10);
-    EXPECT_EQ(Rec().Max, 70);
+    EXPECT_EQ(Range(), LR(10, 70));
     YShift(*g, 1, -1);  // Out adds an eighth of the narrower range: not restored
-    EXPECT_EQ(Rec().Min, 2.5);
-    EXPECT_EQ(Rec().Max, 77.5);
+    EXPECT_EQ(Range(), LR(2.5, 77.5));
     for (uint8_t code : {uint8_t{0}, uint8_t{3}}) {  // Shift Up raises the curve either way
         Rec().GrRepr = code;
         const int32_t before = RowOf(40);
@@ -68,8 +69,7 @@ TEST_F(YZoomTest, NumericalZoomSwapsReversedEndsAndRefusesEqualOnes) {
     g.ui.QueueText("40");
     g.ui.QueueText("10");
     EXPECT_EQ(NumericalYZoom(*g, g.ui), kRedrawStripMarksScale);
-    EXPECT_EQ(Rec().Min, 10);
-    EXPECT_EQ(Rec().Max, 40);
+    EXPECT_EQ(Range(), LR(10, 40));
     g.ui.QueueText("7");
     g.ui.QueueText("7");
     EXPECT_EQ(NumericalYZoom(*g, g.ui), 0u);
@@ -82,8 +82,7 @@ TEST_F(YZoomTest, FitToDataTakesTheExtremesOfTheVisibleSamples) {
     g->view.LeftBorder = -1000;  // before the recording: those indexes are skipped
     g->view.RightBorder = 1000;
     EXPECT_EQ(FitToData(*g), kRedrawStripMarksScale);
-    EXPECT_EQ(Rec().Min, -5 + 5);
-    EXPECT_EQ(Rec().Max, 95 + 5);
+    EXPECT_EQ(Range(), LR(-5 + 5, 95 + 5));
     g->view.LeftBorder = g->view.RightBorder = 2000;  // one sample: nothing to fit
     EXPECT_EQ(FitToData(*g), 0u);
     EXPECT_EQ(Rec().Max, 100);
@@ -94,8 +93,7 @@ TEST_F(YZoomTest, ScaleClicksAndEdgeDrags) {
     EXPECT_EQ(Rec().Min, 20);
     Rec().GrRepr = 4;
     ScaleClick(*g, 0, 150, 200);
-    EXPECT_EQ(Rec().Min, 0);
-    EXPECT_EQ(Rec().Max, 80);
+    EXPECT_EQ(Range(), LR(0, 80));
     Rec().yOffset = 10;
     EdgeDrag(*g, 0, kZoneTop, 0);  // inverted: the top edge shows Min
     EXPECT_EQ(Rec().Min, 10);
