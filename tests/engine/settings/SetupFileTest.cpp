@@ -209,9 +209,7 @@ TEST(SetupFile, LineEndsAndLongLines) {
                         "DataCnt\t0\t44");  // no line end at the end of the file
     auto state = DefaultState();
     ASSERT_TRUE(ReadSetupFile(*state, file));
-    EXPECT_EQ(state->store.Rec(0).SampRate, 11);
-    EXPECT_EQ(state->store.Rec(1).SampRate, 22);
-    EXPECT_EQ(state->store.Rec(2).SampRate, 33);
+    for (int c = 0; c < 3; ++c) EXPECT_EQ(state->store.Rec(c).SampRate, 11 * (c + 1));
     EXPECT_EQ(state->store.Rec(0).NameIn, std::string(1024 - 9, 'n'));
     // Eighteen characters, the two-byte letters counted once each.
     EXPECT_EQ(state->store.Rec(0).Caption,
