@@ -100,6 +100,11 @@ class TextImport : public ::testing::Test {
     }
     ChannelRecord& Rec(int c = 0) { return state.store.Rec(c); }
     uint16_t Raw(int32_t p, int c = 0) { return *state.store.BankWord(c, p); }
+    std::vector<uint16_t> Raws(int32_t count) {
+        std::vector<uint16_t> out;
+        for (int32_t p = 0; p < count; ++p) out.push_back(Raw(p));
+        return out;
+    }
 
     test::TempDir dir;
     RecordingUiPort ui;
@@ -120,9 +125,7 @@ TEST_F(TextImport, AutoScalingMapsTheRangeOntoRawWordsOverEveryLineEnd) {
     EXPECT_EQ(Rec().KindEqu, 'M');
     EXPECT_EQ(Rec().DataCnt, 3 + 3 - 1);
     EXPECT_DOUBLE_EQ(Rec().EndTime, 5e6 + 2 * 1000);
-    EXPECT_EQ(Raw(0), 16384);  // 0 maps to 16383.75
-    EXPECT_EQ(Raw(1), 65535);
-    EXPECT_EQ(Raw(2), 0);
+    EXPECT_EQ(Raws(3), (std::vector<uint16_t>{16384, 65535, 0}));  // 0 maps to 16383.75
     std::vector<std::string> progress;
     for (const auto& e : ui.Events())
         if (e.kind == UiEvent::Kind::Progress) progress.push_back(e.text);
@@ -134,11 +137,7 @@ TEST_F(TextImport, AutoScalingMapsTheRangeOntoRawWordsOverEveryLineEnd) {
 
 TEST_F(TextImport, FixedScaleRoundsHalvesToEvenClipsAndAppliesUserGain) {
     ASSERT_EQ(Load("2.5\n3.5\n-5\n70000\n65535.49\n"), 0);
-    EXPECT_EQ(Raw(0), 2);
-    EXPECT_EQ(Raw(1), 4);
-    EXPECT_EQ(Raw(2), 0);
-    EXPECT_EQ(Raw(3), 65535);
-    EXPECT_EQ(Raw(4), 65535);
+    EXPECT_EQ(Raws(5), (std::vector<uint16_t>{2, 4, 0, 65535, 65535}));
     EXPECT_EQ(Rec().KindEqu, 'A');  // untouched without automatic scaling
 
     Rec().UsrCoeffA = 2;
@@ -210,21 +209,15 @@ TEST_F(TextImport, KeepTheTimeStepGivesEveryLineItsSampleAndRecordsTheGaps) {
     // One sample per line with a field (the blank line has none), each at its line's time.
     EXPECT_EQ(Rec().DataCnt, 2 + 7 - 1);
     EXPECT_DOUBLE_EQ(Rec().EndTime, 5e6 + 6 * 5000);
-    std::vector<uint16_t> raw;
-    for (int32_t p = 0; p < 7; ++p) raw.push_back(Raw(p));
     // Before the first number the first one is repeated, later the one before the gap.
-    EXPECT_EQ(raw, (std::vector<uint16_t>{10, 10, 10, 10, 30, 40, 40}));
+    EXPECT_EQ(Raws(7), (std::vector<uint16_t>{10, 10, 10, 10, 30, 40, 40}));
     const auto& gaps = state.store.Gaps[0];
     ASSERT_EQ(gaps.Ranges().size(), 3u);
     EXPECT_EQ(gaps.Ranges()[1].first, 2);
     EXPECT_EQ(gaps.Ranges()[1].last, 3);
     EXPECT_EQ(gaps.Count(), 4);
-    EXPECT_TRUE(state.store.InGap(2, 0));  // common index = CorrSmpDelay + position
-    EXPECT_FALSE(state.store.InGap(3, 0));
-    EXPECT_TRUE(state.store.InGap(5, 0));
-    EXPECT_FALSE(state.store.InGap(6, 0));
-    EXPECT_TRUE(state.store.InGap(8, 0));
-    EXPECT_FALSE(state.store.InGap(9, 0));
+    for (int32_t i = 2; i <= 9; ++i)  // common index = CorrSmpDelay + position
+        EXPECT_EQ(state.store.InGap(i, 0), i == 2 || i == 4 || i == 5 || i == 8) << i;
     EXPECT_EQ(gaps.Within(3, 5).size(), 1u);
 
     // The light column: its empty last fields are missing values, not missing columns.
@@ -270,8 +263,7 @@ TEST_F(TextImport, LinesAreCutAfter1024Characters) {
     const std::string cut = std::string(1019, 'x') + "\t12345";  // "1234" stays
     ASSERT_EQ(Load(cut + "\n5\t" + std::string(5000, 'y') + "\n1\t9\n"), 0);
     EXPECT_EQ(Rec().DataCnt, 1);
-    EXPECT_EQ(Raw(0), 1234);
-    EXPECT_EQ(Raw(1), 9);
+    EXPECT_EQ(Raws(2), (std::vector<uint16_t>{1234, 9}));
 }
 
 TEST_F(TextImport, MissingFileOrAbsentChannel) {

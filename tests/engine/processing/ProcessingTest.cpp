@@ -144,9 +144,7 @@ TEST_F(Processing, SmoothingReadsTheOldSamples) {
     EXPECT_EQ(out[1], 20);
     EXPECT_EQ(out[2], (10 + 20 + 60 + 40 + 50) / 6);
     EXPECT_EQ(out[4], (20 + 30 + 80 + 150 + 120 + 70 + 80) / 11);
-}
 
-TEST_F(Processing, SmoothingAtTheChannelEndReadsZeros) {
     Load({10, 10, 10, 10, 10, 10}, 0, 5);
     EXPECT_TRUE(SmoothSection(*g, g.ui, SmoothKernel::K11232));
     // The last position's window reaches three samples past the end, which read 0.
