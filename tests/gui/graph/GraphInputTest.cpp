@@ -20,7 +20,6 @@
 #include "files/ExportDialogs.h"
 #include "graph/ChartStyleDialog.h"
 #include "graph/GraphReadouts.h"
-#include "graph/SubsidLineDialog.h"
 
 namespace corv::test {
 namespace {
@@ -133,7 +132,7 @@ TEST_F(GraphInput, CtrlPgUpZoomsTheValueAxisAndKeysSetTheBaseline) {
     EXPECT_TRUE(run.ui.Messages().empty());
 }
 
-TEST_F(GraphInput, ViewDialogsChangeStyleLinesAndHeights) {
+TEST_F(GraphInput, ViewDialogsChangeStyleAndHeights) {
     TChanImage* depth = Image(w, "image1");
     QTest::mouseClick(depth, Qt::LeftButton, {}, QPoint(300, depth->height() / 2));
     ASSERT_EQ(run.state.ActiveChannel, 1);
@@ -147,23 +146,6 @@ TEST_F(GraphInput, ViewDialogsChangeStyleLinesAndHeights) {
     });
     Trigger(w, "mniStyle");
     EXPECT_EQ(run.state.store.Rec(1).GrRepr, 5);
-
-    const ChannelRecord& r = run.state.store.Rec(1);
-    const double middle = (r.Min + r.Max) / 2 - r.yOffset;
-    WhenModal([middle](QWidget* d) {
-        auto* lines = qobject_cast<TFrmSubsidLine*>(d);
-        ASSERT_NE(lines, nullptr);
-        lines->chkLine[0]->setChecked(true);
-        lines->edtLine[0]->setText(QString::number(middle));
-        lines->btnOK->click();
-    });
-    const QImage strip = Image(w, "image1")->image().copy();
-    Trigger(w, "mniSubsidLine");
-    const auto& pairs = run.state.settings.SubsidLines[1];
-    EXPECT_DOUBLE_EQ(pairs[1].value, middle);
-    EXPECT_EQ(pairs[1].shown, 1.0);
-    EXPECT_EQ(pairs[0].shown, 1.0);
-    EXPECT_NE(Image(w, "image1")->image(), strip);
 
     // The beak strip grows; the depth channel stays the active one.
     const int height = Image(w, "image1")->height();
@@ -179,7 +161,7 @@ TEST_F(GraphInput, ViewDialogsChangeStyleLinesAndHeights) {
     EXPECT_TRUE(run.ui.Messages().empty());
 }
 
-TEST_F(GraphInput, BinaryExportOfTheSectionWritesItsSamples) {
+TEST_F(GraphInput, BinaryExportMenuItemWritesTheSection) {
     TempDir dir;
     const auto file = dir / "section.bin";
     WhenModal([&file](QWidget* d) {
@@ -192,20 +174,12 @@ TEST_F(GraphInput, BinaryExportOfTheSectionWritesItsSamples) {
     });
     Trigger(w, "mniExportBinary");
 
+    // The samples themselves are checked by the export dialog's tests.
     const ChannelRecord& r = run.state.store.Rec(0);
     const auto first = static_cast<int>(run.state.view.LeftCursor / r.SampRate);
     const auto end = static_cast<int>(run.state.view.RightCursor / r.SampRate);
     ASSERT_GT(end, first);
-    std::string expected;
-    for (int p = first; p < end; ++p) {
-        const uint16_t word = *run.state.store.BankWord(0, p);
-        expected.push_back(static_cast<char>(word & 0xFF));
-        expected.push_back(static_cast<char>(word >> 8));
-    }
-    const std::string written = ReadFile(file);
-    const size_t header = r.ReadHeader == 'Y' ? 720 : 0;
-    ASSERT_EQ(written.size(), header + expected.size());
-    EXPECT_EQ(written.substr(header), expected);
+    EXPECT_EQ(ReadFile(file).size(), (r.ReadHeader == 'Y' ? 720u : 0u) + 2u * (end - first));
     // The only message says where the samples went.
     EXPECT_EQ(run.ui.Messages(),
               std::vector<std::string>{"Exported\r\n" + std::to_string(end - first) +

@@ -49,7 +49,7 @@ void Key(QWidget* w, int key) {
     QApplication::sendEvent(w, &press);
 }
 
-TEST_F(ChartStyleDialog, ShowsAndStoresStyleCaptionAndItsPosition) {
+TEST_F(ChartStyleDialog, ShowsAndStoresStyleCaptionAndPositionEscStillRedraws) {
     state->store.Rec(1).GrRepr = 4;
     TfrmChartStyle d(*state, ui, 1);
     EXPECT_EQ(d.windowTitle(), "Chart Style");
@@ -67,9 +67,8 @@ TEST_F(ChartStyleDialog, ShowsAndStoresStyleCaptionAndItsPosition) {
     EXPECT_EQ(state->store.Rec(1).GrRepr, 2);
     EXPECT_EQ(state->store.Rec(1).Caption, "Depth below the su");
     EXPECT_EQ(state->CaptionPos, kCaptionAtBottom);
-}
 
-TEST_F(ChartStyleDialog, SetupOnlyStyleChecksNothingAndEscStillRedraws) {
+    // A setup-only style checks nothing, and Esc still redraws.
     state->store.Rec(0).GrRepr = 7;
     {
         TfrmChartStyle d(*state, ui, 0);

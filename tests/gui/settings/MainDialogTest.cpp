@@ -105,7 +105,7 @@ TEST(MainDialog, IllegalIntervalIsReplacedByEightAndAbandonsStart) {
     EXPECT_EQ(run.Dialog().GraphWindow(), nullptr);
 }
 
-TEST(MainDialog, FormatEntriesAreValidatedWhenLeft) {
+TEST(MainDialog, FormatEntriesAreValidatedWhenLeftAndControlStatesFollowTheFormat) {
     TempDir dir;
     ProgramRun run(dir);
     ChannelPage* p = run.Dialog().Page(1);
@@ -146,12 +146,8 @@ TEST(MainDialog, FormatEntriesAreValidatedWhenLeft) {
     Leave(p->edtColumn);
     EXPECT_EQ(r.ColumnValue, 0);
     EXPECT_TRUE(run.ui.Messages().empty());
-}
 
-TEST(MainDialog, FormatControlStatesFollowTheChosenFormat) {
-    TempDir dir;
-    ProgramRun run(dir);
-    ChannelPage* p = run.Dialog().Page(0);
+    // The controls' states follow the chosen format.
     p->chkReadHeader->setChecked(false);
     p->rboBinary->click();
     EXPECT_FALSE(p->edtHeader->isEnabled());
