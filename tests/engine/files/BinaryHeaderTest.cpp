@@ -69,7 +69,7 @@ TEST(BinaryHeader, ReadsHeaderFieldsAndDerivesTheRange) {
     EXPECT_EQ(state->store.Rec(0).Caption, "Channel1          ");  // other channels untouched
 }
 
-TEST(BinaryHeader, SeparatesCoefficientsWithoutBlanksAndKeepsComments) {
+TEST(BinaryHeader, SeparatesCoefficientsKeepsCommentsAndRefusesMalformedHeaders) {
     TempDir dir;
     RecordingUiPort ui;
     auto state = MakeState(ui);
@@ -102,12 +102,8 @@ TEST(BinaryHeader, SeparatesCoefficientsWithoutBlanksAndKeepsComments) {
         ASSERT_TRUE(ReadBinaryHeader(*state, dir / "c.bin", 2));
         EXPECT_EQ(state->store.ChannelComment[2], expected);
     }
-}
 
-TEST(BinaryHeader, TakesNothingWithoutTheMarkerOrWithMalformedNumbers) {
-    TempDir dir;
-    RecordingUiPort ui;
-    auto state = MakeState(ui);
+    // Without the marker or with malformed numbers nothing is taken.
     const ChannelRecord before = state->store.Rec(0);
     WriteFile(dir / "n.bin",
               HeaderText({"xx CV file info", "x", "0 1 0", "01.01.2020 00:00:00", "8"}));
