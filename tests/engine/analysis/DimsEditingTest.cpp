@@ -24,7 +24,7 @@ std::vector<std::pair<int32_t, int32_t>> Extents(const DimList& l) {
 
 using V = std::vector<std::pair<int32_t, int32_t>>;
 
-TEST(DimsEditing, DivideMergeDelete) {
+TEST(DimsEditing, DivideMergeDeleteAndAFullList) {
     DimList l = ListOf({{100, 200}, {300, 400}});
     EXPECT_FALSE(DivideDim(l, 0, 101));
     EXPECT_FALSE(DivideDim(l, 0, 199));
@@ -43,10 +43,9 @@ TEST(DimsEditing, DivideMergeDelete) {
     DimList three = ListOf({{10, 20}, {30, 40}, {50, 60}});
     EXPECT_TRUE(DeleteDim(three, 0));
     EXPECT_EQ(Extents(three), (V{{30, 40}, {50, 60}}));
-}
 
-TEST(DimsEditing, FullListIsNotDivided) {
-    DimList l;
+    // A full list is not divided.
+    l = DimList{};
     for (int k = 0; k < kMaxDims; ++k)
         l.dims[static_cast<size_t>(l.count++)] = Dim{k * 100, k * 100 + 50};
     EXPECT_FALSE(DivideDim(l, 49, 4925));

@@ -27,16 +27,13 @@ TEST_F(ChannelPlotTest, RangesAndChecks) {
     EXPECT_THROW((void)ParsePlotChannels("0", "1", p), RangeError);
     EXPECT_THROW((void)ParsePlotChannels("x", "1", p), ConversionError);
     ASSERT_TRUE(ParsePlotChannels("1", "2", p));
-    EXPECT_EQ(p.x, 0);
-    EXPECT_EQ(p.y, 1);
+    EXPECT_EQ(std::pair(p.x, p.y), std::pair(0, 1));
     ASSERT_TRUE(PreparePlot(*g, g.ui, p));
     const PlotAxes axes = PlotAxesOf(g->store, p);
     EXPECT_EQ(g->store.Rec(0).PlotLow, 0);
     EXPECT_EQ(g->store.Rec(0).PlotHigh, 8);
-    EXPECT_EQ(axes.xLow, -1);
-    EXPECT_EQ(axes.xHigh, 9);
-    EXPECT_EQ(axes.yLow, 9.5);
-    EXPECT_EQ(axes.yHigh, 14.5);
+    EXPECT_EQ(std::vector<double>({axes.xLow, axes.xHigh, axes.yLow, axes.yHigh}),
+              std::vector<double>({-1, 9, 9.5, 14.5}));
     const PlotPoint pt = PlotReadout(axes, 100, 50, 50, 0);
     EXPECT_EQ(pt.x, 4);
     EXPECT_EQ(pt.y, 14.5);

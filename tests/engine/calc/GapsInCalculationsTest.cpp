@@ -57,17 +57,16 @@ TEST_F(GapsInCalculations, StatisticsSeeOnlyMeasuredSamplesAtTheirTimes) {
     EXPECT_EQ(SectionScan(g->store, 0, 6, 8).Moments().n, 0);
 }
 
-TEST_F(GapsInCalculations, HistogramCountsMeasuredSamples) {
+TEST_F(GapsInCalculations, HistogramAndEventCountSeeMeasuredSamples) {
     HistogramRecord record;
     record.binSize = 10;
     HistogramCounts table{};
     ASSERT_TRUE(ComputeHistogram(g->store, 0, 2, 11, record, table));
     EXPECT_EQ(table[3], 1u);  // 30 once, not four times
     EXPECT_EQ(std::accumulate(table.begin(), table.end(), int64_t{0}), 7);
-}
 
-TEST_F(GapsInCalculations, EventCountSkipsWhatTheGapHolds) {
-    // A dip a filter left inside a gap does not split the event around it.
+    // The event count skips what the gap holds: a dip a filter left inside a gap does not split the
+    // event around it.
     g->store.SetRaw(6, 0, 0);
     g->store.SetRaw(7, 0, 0);
     EXPECT_EQ(CountEvents(g->store, 0, 25, 2000, 11000), 1);

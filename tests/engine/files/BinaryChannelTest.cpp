@@ -23,7 +23,7 @@ int Load(AppState& state, RecordingUiPort& ui, int c, const std::filesystem::pat
     return LoadBinaryChannel(state, ui, c);
 }
 
-TEST(BinaryChannel, LoadsWithAndWithoutHeader) {
+TEST(BinaryChannel, LoadsWithAndWithoutHeaderAndReportsAMissingFile) {
     TempDir dir;
     RecordingUiPort ui;
     auto state = MakeState(ui);
@@ -50,12 +50,8 @@ TEST(BinaryChannel, LoadsWithAndWithoutHeader) {
     EXPECT_EQ(state->store.GetRaw(0, 1), Pattern(100, 1));
     EXPECT_EQ(state->store.GetRaw(499, 1), Pattern(599, 1));
     EXPECT_TRUE(ui.Messages().empty());
-}
 
-TEST(BinaryChannel, MissingFileFailsAndAbsentChannelIsSkipped) {
-    TempDir dir;
-    RecordingUiPort ui;
-    auto state = MakeState(ui);
+    // A missing file fails; an absent channel is skipped.
     EXPECT_EQ(Load(*state, ui, 0, dir / "gone.bin"), 1);
     EXPECT_FALSE(state->store.ChannelPresent[0]);
     ASSERT_EQ(ui.Messages().size(), 1u);

@@ -43,25 +43,7 @@ std::vector<std::string> Lines(const std::string& text) {
     return lines;
 }
 
-TEST(ChannelExport, SectionBetweenTheCursorsWithHeader) {
-    TempDir dir;
-    RecordingUiPort ui;
-    auto state = MakeState(ui);
-    SetUpChannel(*state, 0, 100);
-    state->store.Rec(0).ReadHeader = 'Y';
-
-    ASSERT_TRUE(ExportBinaryChannel(*state, ui, dir / "s.ex1", 0, 10000, 20000));
-    const std::string bytes = test::ReadFile(dir / "s.ex1");
-    ASSERT_EQ(bytes.size(), 720u + 20u);
-    EXPECT_EQ(bytes.substr(720), SampleBytes(PatternRun(10, 20, 0)));
-    const auto lines = HeaderLinesOf(bytes);
-    EXPECT_EQ(lines[3], PadLine70("01.01.2020 00:00:10"));
-    EXPECT_EQ(lines[5], PadLine70("01.01.2020 00:00:20"));
-    EXPECT_FALSE(state->ChannelModified[0]);
-    EXPECT_TRUE(ui.Events().empty());
-}
-
-TEST(ChannelExport, EntireChannelAndAChannelThatStartsLater) {
+TEST(ChannelExport, SectionEntireChannelAndAChannelThatStartsLater) {
     TempDir dir;
     RecordingUiPort ui;
     auto state = MakeState(ui);
@@ -69,12 +51,23 @@ TEST(ChannelExport, EntireChannelAndAChannelThatStartsLater) {
     // The entire channel includes its last sample, index 99.
     ASSERT_TRUE(ExportBinaryChannel(*state, ui, dir / "e.ex1", 0, 0, state->store.TotalSpan));
     EXPECT_EQ(test::ReadFile(dir / "e.ex1"), SampleBytes(PatternRun(0, 100, 0)));
+    EXPECT_FALSE(state->ChannelModified[0]);
+
+    // The section between the cursors, with a header.
+    state->store.Rec(0).ReadHeader = 'Y';
+    ASSERT_TRUE(ExportBinaryChannel(*state, ui, dir / "s.ex1", 0, 10000, 20000));
+    std::string bytes = test::ReadFile(dir / "s.ex1");
+    ASSERT_EQ(bytes.size(), 720u + 20u);
+    EXPECT_EQ(bytes.substr(720), SampleBytes(PatternRun(10, 20, 0)));
+    EXPECT_EQ(HeaderLinesOf(bytes)[3], PadLine70("01.01.2020 00:00:10"));
+    EXPECT_EQ(HeaderLinesOf(bytes)[5], PadLine70("01.01.2020 00:00:20"));
+    EXPECT_TRUE(ui.Events().empty());
 
     // Channel 1 starts 5 s after the origin; the section begins at 2 s, before its data.
     SetUpChannel(*state, 1, 50, 5);
     state->store.Rec(1).ReadHeader = 'Y';
     ASSERT_TRUE(ExportBinaryChannel(*state, ui, dir / "d.ex2", 1, 2000, 12000));
-    const std::string bytes = test::ReadFile(dir / "d.ex2");
+    bytes = test::ReadFile(dir / "d.ex2");
     EXPECT_EQ(bytes.substr(720), SampleBytes(PatternRun(0, 7, 1)));
     // The header gives the time of the first sample written, so the file loads in place.
     EXPECT_EQ(HeaderLinesOf(bytes)[3], PadLine70("01.01.2020 00:00:05"));

@@ -32,9 +32,7 @@ TEST(DemoRecording, TextSetupLoadsBeakAndDepthWithBreathingAndFeeding) {
     RecordingUiPort ui;
     ASSERT_TRUE(StartDemo(s, ui, "demo.cfg"));
     EXPECT_TRUE(ui.Messages().empty());
-    EXPECT_TRUE(s.store.ChannelPresent[0]);
-    EXPECT_TRUE(s.store.ChannelPresent[1]);
-    EXPECT_FALSE(s.store.ChannelPresent[2]);
+    EXPECT_EQ(s.store.ChannelPresent, (std::array<bool, 3>{true, true, false}));
 
     const double start = PartsToTime(2026, 6, 14, 6, 0, 0);
     for (int c = 0; c < 2; ++c) {

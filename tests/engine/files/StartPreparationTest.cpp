@@ -28,6 +28,11 @@ void SetUpChannels(AppState& state, const TempDir& dir, std::array<double, 3> of
     }
 }
 
+std::vector<int32_t> Delays(const AppState& state) {
+    return {state.store.Rec(0).CorrSmpDelay, state.store.Rec(1).CorrSmpDelay,
+            state.store.Rec(2).CorrSmpDelay};
+}
+
 TEST(StartPreparation, MarksPresentChannelsAndTheReferenceStart) {
     TempDir dir;
     RecordingUiPort ui;
@@ -39,9 +44,8 @@ TEST(StartPreparation, MarksPresentChannelsAndTheReferenceStart) {
 
     EXPECT_TRUE(MarkPresentChannels(*state));
     EXPECT_EQ(state->store.ChannelPresent, (std::array<bool, 3>{true, false, true}));
-    const StartRef ref = state->startRef;
-    EXPECT_EQ(ref.year, 2020);
-    EXPECT_EQ(ref.second, 5);
+    EXPECT_EQ(state->startRef.year, 2020);
+    EXPECT_EQ(state->startRef.second, 5);
 
     state->store.Rec(0).NameIn = (dir / "missing.bin").string();
     state->store.Rec(2).ToCreate = 0;
@@ -57,9 +61,7 @@ TEST(StartPreparation, DelaysFollowTheStartTimes) {
     ASSERT_TRUE(MarkPresentChannels(*state));
     ASSERT_TRUE(CheckStartTimes(*state, ui));
     ApplyDelays(*state);
-    EXPECT_EQ(state->store.Rec(0).CorrSmpDelay, 20);
-    EXPECT_EQ(state->store.Rec(1).CorrSmpDelay, 0);
-    EXPECT_EQ(state->store.Rec(2).CorrSmpDelay, 10);
+    EXPECT_EQ(Delays(*state), (std::vector<int32_t>{20, 0, 10}));
     EXPECT_EQ(StartRefToTime(state->startRef), test::kJan2020);
     EXPECT_TRUE(ui.Events().empty());
 
@@ -76,9 +78,7 @@ TEST(StartPreparation, DelaysFollowTheStartTimes) {
     state->store.Rec(0).CorrSmpDelay = 77;
     ASSERT_TRUE(CheckStartTimes(*state, ui));
     ApplyDelays(*state);
-    EXPECT_EQ(state->store.Rec(0).CorrSmpDelay, 77);
-    EXPECT_EQ(state->store.Rec(1).CorrSmpDelay, 0);
-    EXPECT_EQ(state->store.Rec(2).CorrSmpDelay, 1);
+    EXPECT_EQ(Delays(*state), (std::vector<int32_t>{77, 0, 1}));
 }
 
 TEST(StartPreparation, FarApartStartsAskAndBadIntervalsStop) {

@@ -11,66 +11,66 @@
 namespace corv {
 namespace {
 
-uint8_t Parse(std::string_view line, int32_t column, char delimiter, double& v) {
-    return ParseColumnValue(line, column, delimiter, v);
-}
+// {line, column, delimiter, outcome, number read (for kParsedNumber)}.
+struct FieldCase {
+    std::string line;
+    int32_t column;
+    char delimiter;
+    uint8_t outcome;
+    double value;
+};
 
-// The number read from the field, or -1 when the field gives none.
-double Number(std::string_view line, int32_t column, char delimiter) {
-    double v = -1;
-    return Parse(line, column, delimiter, v) == kParsedNumber ? v : -1;
-}
-
-TEST(ParseColumnValue, SeparatorCharacterMode) {
-    double v = -1;
-    EXPECT_EQ(Number("1;2;3", 3, ';'), 3);
-    EXPECT_EQ(Parse("1;2", 3, ';', v), kTooFewColumns);
-    EXPECT_EQ(Parse("1;", 3, ';', v), kTooFewColumns);
-    EXPECT_EQ(Parse("1;;3", 2, ';', v), kNoValue);    // empty field
-    EXPECT_EQ(Parse("1;2 ;3", 2, ';', v), kNoValue);  // blank inside the field
-    EXPECT_EQ(Number("1;   2;3", 2, ';'), 2);
-    EXPECT_EQ(Number("  \t1.5;x  \r", 1, ';'), 1.5);  // trimmed line
-    EXPECT_EQ(Parse("1;abc", 2, ';', v), kNoValue);
-    EXPECT_EQ(Parse("1;2e", 2, ';', v), kNoValue);
-    EXPECT_EQ(Parse(" \t ", 1, ';', v), kNoValue);
-    // A TAB ends a field in every mode; the decimal comma is read unless it separates.
-    EXPECT_EQ(Number("7\t1,5\t9", 2, '\t'), 1.5);
-    EXPECT_EQ(Number("1,5", 1, ','), 1);
-    EXPECT_EQ(Number("1,5", 2, ','), 5);
-    EXPECT_EQ(Number("2;-4,25e1", 2, ';'), -42.5);
-    EXPECT_EQ(Number("1\t2", 0, '\t'), 1);  // column 0 reads the first field
-    // Fields longer than 255 characters are not numbers.
-    const std::string fits = std::string(254, '0') + "7";
-    EXPECT_EQ(Number("x;" + fits, 2, ';'), 7);
-    EXPECT_EQ(Parse("x;0" + fits, 2, ';', v), kNoValue);
-}
-
-TEST(ParseColumnValue, ALineEndingInTheSeparatorEndsWithAnEmptyField) {
-    double v = -1;
-    EXPECT_EQ(Parse("1;", 2, ';', v), kNoValue);
-    const std::string line = "05/01/2002;11:32:00;;;;";
-    for (int32_t column = 3; column <= 6; ++column)
-        EXPECT_EQ(Parse(line, column, ';', v), kNoValue) << column;
-    EXPECT_EQ(Parse(line, 7, ';', v), kTooFewColumns);
-    // Trailing TABs are trimmed with the blanks, yet they still end empty fields.
-    EXPECT_EQ(Parse("1\t2\t\t", 4, '\t', v), kNoValue);
-    EXPECT_EQ(Parse("1\t2\t\t", 5, '\t', v), kTooFewColumns);
-    EXPECT_EQ(Parse("1\t2 \r", 3, '\t', v), kTooFewColumns);
+TEST(ParseColumnValue, SeparatorAndBlankModes) {
+    const std::string fits = std::string(254, '0') + "7";  // 255 characters: still a number
+    const FieldCase cases[] = {
+        {"1;2;3", 3, ';', kParsedNumber, 3},
+        {"1;2", 3, ';', kTooFewColumns, 0},
+        {"1;", 3, ';', kTooFewColumns, 0},
+        {"1;;3", 2, ';', kNoValue, 0},
+        {"1;2 ;3", 2, ';', kNoValue, 0},  // blank inside the field
+        {"1;   2;3", 2, ';', kParsedNumber, 2},
+        {"  \t1.5;x  \r", 1, ';', kParsedNumber, 1.5},  // trimmed line
+        {"1;abc", 2, ';', kNoValue, 0},
+        {"1;2e", 2, ';', kNoValue, 0},
+        {" \t ", 1, ';', kNoValue, 0},
+        // A TAB ends a field in every mode; the decimal comma is read unless it separates.
+        {"7\t1,5\t9", 2, '\t', kParsedNumber, 1.5},
+        {"1,5", 1, ',', kParsedNumber, 1},
+        {"1,5", 2, ',', kParsedNumber, 5},
+        {"2;-4,25e1", 2, ';', kParsedNumber, -42.5},
+        {"1\t2", 0, '\t', kParsedNumber, 1},  // column 0 reads the first field
+        {"x;" + fits, 2, ';', kParsedNumber, 7},
+        {"x;0" + fits, 2, ';', kNoValue, 0},
+        // A line ending in the separator ends with an empty field.
+        {"1;", 2, ';', kNoValue, 0},
+        {"05/01/2002;11:32:00;;;;", 6, ';', kNoValue, 0},
+        {"05/01/2002;11:32:00;;;;", 7, ';', kTooFewColumns, 0},
+        // Trailing TABs are trimmed with the blanks, yet they still end empty fields.
+        {"1\t2\t\t", 4, '\t', kNoValue, 0},
+        {"1\t2\t\t", 5, '\t', kTooFewColumns, 0},
+        {"1\t2 \r", 3, '\t', kTooFewColumns, 0},
+        // Blank-separated mode: no prompt for a missing column, blank then TAB are two.
+        {"1   2", 2, ' ', kParsedNumber, 2},
+        {"1\t   2,5 3", 2, ' ', kParsedNumber, 2.5},
+        {"1 2\t3", 3, ' ', kParsedNumber, 3},
+        {"1", 2, ' ', kNoValue, 0},
+        {"1 \t2", 2, ' ', kNoValue, 0},
+        {"1.5 2", 1, ' ', kParsedNumber, 1.5},
+    };
+    for (const FieldCase& k : cases) {
+        double v = -1;
+        EXPECT_EQ(ParseColumnValue(k.line, k.column, k.delimiter, v), k.outcome)
+            << k.line << " column " << k.column;
+        if (k.outcome == kParsedNumber) {
+            EXPECT_EQ(v, k.value) << k.line;
+        }
+    }
     // Only a field that is there but empty or not a number is a missing value.
+    double v = -1;
     EXPECT_EQ(ParseColumnField(" \t ", 1, ';', v), kNoColumn);
     EXPECT_EQ(ParseColumnField("1", 2, ' ', v), kNoColumn);
     EXPECT_EQ(ParseColumnField("1 x", 2, ' ', v), kNoValue);
     EXPECT_EQ(ParseColumnField("1;;", 2, ';', v), kNoValue);
-}
-
-TEST(ParseColumnValue, BlankSeparatedMode) {
-    double v = -1;
-    EXPECT_EQ(Number("1   2", 2, ' '), 2);
-    EXPECT_EQ(Number("1\t   2,5 3", 2, ' '), 2.5);
-    EXPECT_EQ(Number("1 2\t3", 3, ' '), 3);
-    EXPECT_EQ(Parse("1", 2, ' ', v), kNoValue);      // no prompt in this mode
-    EXPECT_EQ(Parse("1 \t2", 2, ' ', v), kNoValue);  // blank then TAB count as two separators
-    EXPECT_EQ(Number("1.5 2", 1, ' '), 1.5);
 }
 
 class TextImport : public ::testing::Test {
@@ -100,6 +100,11 @@ class TextImport : public ::testing::Test {
     }
     ChannelRecord& Rec(int c = 0) { return state.store.Rec(c); }
     uint16_t Raw(int32_t p, int c = 0) { return *state.store.BankWord(c, p); }
+    std::vector<uint16_t> Raws(int32_t count) {
+        std::vector<uint16_t> out;
+        for (int32_t p = 0; p < count; ++p) out.push_back(Raw(p));
+        return out;
+    }
 
     test::TempDir dir;
     RecordingUiPort ui;
@@ -120,9 +125,7 @@ TEST_F(TextImport, AutoScalingMapsTheRangeOntoRawWordsOverEveryLineEnd) {
     EXPECT_EQ(Rec().KindEqu, 'M');
     EXPECT_EQ(Rec().DataCnt, 3 + 3 - 1);
     EXPECT_DOUBLE_EQ(Rec().EndTime, 5e6 + 2 * 1000);
-    EXPECT_EQ(Raw(0), 16384);  // 0 maps to 16383.75
-    EXPECT_EQ(Raw(1), 65535);
-    EXPECT_EQ(Raw(2), 0);
+    EXPECT_EQ(Raws(3), (std::vector<uint16_t>{16384, 65535, 0}));  // 0 maps to 16383.75
     std::vector<std::string> progress;
     for (const auto& e : ui.Events())
         if (e.kind == UiEvent::Kind::Progress) progress.push_back(e.text);
@@ -134,11 +137,7 @@ TEST_F(TextImport, AutoScalingMapsTheRangeOntoRawWordsOverEveryLineEnd) {
 
 TEST_F(TextImport, FixedScaleRoundsHalvesToEvenClipsAndAppliesUserGain) {
     ASSERT_EQ(Load("2.5\n3.5\n-5\n70000\n65535.49\n"), 0);
-    EXPECT_EQ(Raw(0), 2);
-    EXPECT_EQ(Raw(1), 4);
-    EXPECT_EQ(Raw(2), 0);
-    EXPECT_EQ(Raw(3), 65535);
-    EXPECT_EQ(Raw(4), 65535);
+    EXPECT_EQ(Raws(5), (std::vector<uint16_t>{2, 4, 0, 65535, 65535}));
     EXPECT_EQ(Rec().KindEqu, 'A');  // untouched without automatic scaling
 
     Rec().UsrCoeffA = 2;
@@ -210,21 +209,15 @@ TEST_F(TextImport, KeepTheTimeStepGivesEveryLineItsSampleAndRecordsTheGaps) {
     // One sample per line with a field (the blank line has none), each at its line's time.
     EXPECT_EQ(Rec().DataCnt, 2 + 7 - 1);
     EXPECT_DOUBLE_EQ(Rec().EndTime, 5e6 + 6 * 5000);
-    std::vector<uint16_t> raw;
-    for (int32_t p = 0; p < 7; ++p) raw.push_back(Raw(p));
     // Before the first number the first one is repeated, later the one before the gap.
-    EXPECT_EQ(raw, (std::vector<uint16_t>{10, 10, 10, 10, 30, 40, 40}));
+    EXPECT_EQ(Raws(7), (std::vector<uint16_t>{10, 10, 10, 10, 30, 40, 40}));
     const auto& gaps = state.store.Gaps[0];
     ASSERT_EQ(gaps.Ranges().size(), 3u);
     EXPECT_EQ(gaps.Ranges()[1].first, 2);
     EXPECT_EQ(gaps.Ranges()[1].last, 3);
     EXPECT_EQ(gaps.Count(), 4);
-    EXPECT_TRUE(state.store.InGap(2, 0));  // common index = CorrSmpDelay + position
-    EXPECT_FALSE(state.store.InGap(3, 0));
-    EXPECT_TRUE(state.store.InGap(5, 0));
-    EXPECT_FALSE(state.store.InGap(6, 0));
-    EXPECT_TRUE(state.store.InGap(8, 0));
-    EXPECT_FALSE(state.store.InGap(9, 0));
+    for (int32_t i = 2; i <= 9; ++i)  // common index = CorrSmpDelay + position
+        EXPECT_EQ(state.store.InGap(i, 0), i == 2 || i == 4 || i == 5 || i == 8) << i;
     EXPECT_EQ(gaps.Within(3, 5).size(), 1u);
 
     // The light column: its empty last fields are missing values, not missing columns.
@@ -270,8 +263,7 @@ TEST_F(TextImport, LinesAreCutAfter1024Characters) {
     const std::string cut = std::string(1019, 'x') + "\t12345";  // "1234" stays
     ASSERT_EQ(Load(cut + "\n5\t" + std::string(5000, 'y') + "\n1\t9\n"), 0);
     EXPECT_EQ(Rec().DataCnt, 1);
-    EXPECT_EQ(Raw(0), 1234);
-    EXPECT_EQ(Raw(1), 9);
+    EXPECT_EQ(Raws(2), (std::vector<uint16_t>{1234, 9}));
 }
 
 TEST_F(TextImport, MissingFileOrAbsentChannel) {

@@ -144,9 +144,7 @@ TEST_F(Processing, SmoothingReadsTheOldSamples) {
     EXPECT_EQ(out[1], 20);
     EXPECT_EQ(out[2], (10 + 20 + 60 + 40 + 50) / 6);
     EXPECT_EQ(out[4], (20 + 30 + 80 + 150 + 120 + 70 + 80) / 11);
-}
 
-TEST_F(Processing, SmoothingAtTheChannelEndReadsZeros) {
     Load({10, 10, 10, 10, 10, 10}, 0, 5);
     EXPECT_TRUE(SmoothSection(*g, g.ui, SmoothKernel::K11232));
     // The last position's window reaches three samples past the end, which read 0.
@@ -201,7 +199,7 @@ TEST_F(Processing, RunningMeanStoresAndDraws) {
               (std::vector<std::string>{"pen mode notxor", "pen mode copy"}));
 }
 
-TEST_F(Processing, ResamplingOnTheExamples) {
+TEST_F(Processing, ResamplingOnTheExamplesAndAtTheCapacityLimit) {
     std::vector<uint16_t> ten(10);
     for (size_t i = 0; i < 10; ++i) ten[i] = uint16_t(i * 10);
     ChannelRecord& r = g.Load(0, ten, 100);
@@ -240,10 +238,9 @@ TEST_F(Processing, ResamplingOnTheExamples) {
     EXPECT_EQ(r.SampRate, 50);
     // Between 100 and 100 after a rise, the curvature correction overshoots: 100 + 8.
     EXPECT_EQ(Words(0, 8), (std::vector<uint16_t>{0, 0, 0, 50, 100, 108, 100, 100, 100}));
-}
 
-TEST_F(Processing, ResamplingAtTheCapacityLimit) {
-    ChannelRecord& r = g.Load(0, {1, 2, 3}, 100);
+    // At the capacity limit.
+    g.Load(0, {1, 2, 3}, 100);
     r.DataCnt = g->store.MaxSamples / 2;
     EXPECT_FALSE(DoublePoints(*g, g.ui, 0));
     EXPECT_FALSE(Expand(*g, g.ui, 0, 2));

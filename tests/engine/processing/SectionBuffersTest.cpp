@@ -41,10 +41,7 @@ TEST_F(SectionBuffersTest, StoreFillsOnTickAndMarksUsedOnOk) {
     SetSectionBuffersUsed(*g, ticked);
     EXPECT_EQ(UsedSectionBuffers(*g), ticked);
     EXPECT_EQ(SoleUsedSectionBuffer(*g), 3);
-    const SectionBuffer& b = g->sectionBuffers[3];
-    EXPECT_EQ(b.startTime, 2000);
-    EXPECT_EQ(b.endTime, 4500);
-    EXPECT_EQ(b.channel, 0);
+    EXPECT_EQ(g->sectionBuffers[3].endTime, 4500);
     EXPECT_EQ(g->sectionBuffers[5].channel, 1);  // filled, though not used
 }
 

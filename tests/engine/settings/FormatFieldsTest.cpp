@@ -2,47 +2,39 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace corv {
 namespace {
 
 TEST(FormatFields, IntPrefixKeepsTheDigitsReadBeforeAFault) {
-    EXPECT_EQ(ParseIntPrefix("12").value, 12);
-    EXPECT_TRUE(ParseIntPrefix(" -7").whole);
-    EXPECT_EQ(ParseIntPrefix(" -7").value, -7);
-
-    const IntPrefix partial = ParseIntPrefix("12x");
-    EXPECT_FALSE(partial.whole);
-    EXPECT_EQ(partial.value, 12);
-
-    EXPECT_FALSE(ParseIntPrefix("").whole);
-    EXPECT_FALSE(ParseIntPrefix("-").whole);
-    EXPECT_FALSE(ParseIntPrefix("3 ").whole);
-    EXPECT_EQ(ParseIntPrefix("abc").value, 0);
-
-    const IntPrefix big = ParseIntPrefix("99999999999");
-    EXPECT_FALSE(big.whole);
-    EXPECT_EQ(big.value, 999999999);
-    EXPECT_EQ(ParseIntPrefix("-2147483648").value, INT32_MIN);
-    EXPECT_TRUE(ParseIntPrefix("-2147483648").whole);
+    struct Case {
+        const char* text;
+        int32_t value;
+        bool whole;
+    };
+    for (const Case& k :
+         {Case{"12", 12, true}, Case{" -7", -7, true}, Case{"12x", 12, false}, Case{"", 0, false},
+          Case{"-", 0, false}, Case{"3 ", 3, false}, Case{"abc", 0, false},
+          Case{"99999999999", 999999999, false}, Case{"-2147483648", INT32_MIN, true}}) {
+        const IntPrefix p = ParseIntPrefix(k.text);
+        EXPECT_EQ(p.value, k.value) << '"' << k.text << '"';
+        EXPECT_EQ(p.whole, k.whole) << '"' << k.text << '"';
+    }
 }
 
 TEST(FormatFields, SeparatorTextsAreRecognisedInAnyCaseAndRoundTrip) {
-    SeparatorChoice tab = SeparatorFromText("tab");
-    EXPECT_TRUE(tab.valid);
-    EXPECT_EQ(tab.delimiter, '\t');
-    EXPECT_EQ(tab.shown, "TAB");
-
-    SeparatorChoice blank = SeparatorFromText(" ;");
-    EXPECT_EQ(blank.delimiter, ' ');
-    EXPECT_EQ(blank.shown, "Space(s)");
-    EXPECT_EQ(SeparatorFromText("space(s)").delimiter, ' ');
-    EXPECT_EQ(SeparatorFromText("Space(s)").shown, "Space(s)");
-
-    SeparatorChoice semicolon = SeparatorFromText(";x");
-    EXPECT_EQ(semicolon.delimiter, ';');
-    EXPECT_EQ(semicolon.shown, ";x");
+    // {text typed, delimiter, text shown}
+    using Case = std::tuple<const char*, char, const char*>;
+    for (const auto& [text, delimiter, shown] :
+         {Case{"tab", '\t', "TAB"}, Case{" ;", ' ', "Space(s)"}, Case{"space(s)", ' ', "Space(s)"},
+          Case{";x", ';', ";x"}}) {
+        const SeparatorChoice c = SeparatorFromText(text);
+        EXPECT_TRUE(c.valid) << text;
+        EXPECT_EQ(c.delimiter, delimiter) << text;
+        EXPECT_EQ(c.shown, shown) << text;
+    }
     EXPECT_EQ(SeparatorFromText("tabs").delimiter, 't');
-
     EXPECT_FALSE(SeparatorFromText("").valid);
 
     for (char c : {'\t', ' ', ',', ';', '/', '-', '\\'})

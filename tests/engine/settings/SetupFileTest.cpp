@@ -38,9 +38,6 @@ TEST(SetupFile, DefaultFileHasExactBytes) {
     const std::string text = SetupText(*state);
     // The reviewed bytes of the default file, kept as a fixture.
     EXPECT_EQ(text, ReadFile(test::FixturesDir() / "default-setup.cfg"));
-    EXPECT_NE(text.find("\r\nStartTime\t0\t 3.16224000000000E+0010\t (01.01.1982 00:00:00)\r\n"),
-              std::string::npos);
-    EXPECT_NE(text.find("\r\nColor\t6\t16776960\tCross cursor\r\n"), std::string::npos);
 
     TempDir dir;
     const fs::path file = dir / "setup.txt";
@@ -120,7 +117,6 @@ TEST(SetupFile, NonDefaultValuesSurviveARoundTrip) {
     for (size_t i = 0; i < savedFields.size(); ++i)
         EXPECT_TRUE(loadedFields[i].second == savedFields[i].second) << savedFields[i].first;
     // The settings outside the records: the whole text must come back.
-    EXPECT_EQ(loaded->settings.ColourTable[3].value, 0x80000005u);
     EXPECT_EQ(SetupText(*loaded), SetupText(*saved));
     // The rule for missing values is written for the channel that differs from the default.
     EXPECT_NE(SetupText(*saved).find("\r\nbApplyPolynom\t1\t1\r\nMissingValues\t1\t1\r\n"),
@@ -209,9 +205,7 @@ TEST(SetupFile, LineEndsAndLongLines) {
                         "DataCnt\t0\t44");  // no line end at the end of the file
     auto state = DefaultState();
     ASSERT_TRUE(ReadSetupFile(*state, file));
-    EXPECT_EQ(state->store.Rec(0).SampRate, 11);
-    EXPECT_EQ(state->store.Rec(1).SampRate, 22);
-    EXPECT_EQ(state->store.Rec(2).SampRate, 33);
+    for (int c = 0; c < 3; ++c) EXPECT_EQ(state->store.Rec(c).SampRate, 11 * (c + 1));
     EXPECT_EQ(state->store.Rec(0).NameIn, std::string(1024 - 9, 'n'));
     // Eighteen characters, the two-byte letters counted once each.
     EXPECT_EQ(state->store.Rec(0).Caption,
